@@ -1,0 +1,66 @@
+// Writing of the output: an ENTITIES section of one POLYLINE per polyline,
+// each with its VERTEX entities, in ascending order of key and vertex.
+#include <cstdint>
+#include <deque>
+
+#include "dxf_output.h"
+#include "polyline_list.h"
+
+void CVertex::Write(CDxfOutput& file) const
+{
+    file.Group("0", "VERTEX");
+    file.Group("8", "0");
+    file.Group("10", m_dPrimary);
+    file.Group("20", m_dSecondary);
+    file.Group("30", m_dZ);
+    if (file.m_b3DFlags) file.Group("70", "32"); // 3D polyline vertex
+}
+
+void CPolyLine::Write(CDxfOutput& file)
+{
+    file.Group("0", "POLYLINE");
+    file.Group("8", "0");
+    file.Group("66", "1");
+    file.Group("10", "0.0");
+    file.Group("20", "0.0");
+    file.Group("30", "0.0");
+    if (file.m_b3DFlags) file.Group("70", "8"); // 3D polyline
+    for (const CVertex& vertex : Vertices()) vertex.Write(file);
+    file.Group("0", "SEQEND");
+}
+
+void CPolyLineList::WriteDxf(CRunContext& context)
+{
+    CDxfOutput file;
+    if (!file.Create(context.m_strOutput)) {
+        context.Fail(RunOutcome::OutputNotCreated, file.Error());
+        return;
+    }
+    file.m_b3DFlags = context.m_bWrite3DFlags;
+    file.Group("999", "DXF 3D PolyLines");
+    file.Group("0", "SECTION");
+    file.Group("2", "ENTITIES");
+
+    // A polyline counts as written once its last byte has reached the file,
+    // not when it enters the buffer: after a failed write (a full disk) the
+    // count tells how many whole polylines the file really holds.
+    std::deque<uint64_t> pendingEnds;
+    auto countWritten = [&] {
+        while (!pendingEnds.empty() && pendingEnds.front() <= file.BytesWritten()) {
+            pendingEnds.pop_front();
+            Bump(context.m_nWritePolyLines);
+        }
+    };
+    for (CPolyLine* polyLine : PolyLines()) {
+        if (context.Cancelled() || file.Failed()) break;
+        if (context.Axis() == ReferenceAxis::Y) polyLine->SwapXY();
+        polyLine->Write(file);
+        pendingEnds.push_back(file.BytesWritten() + file.BytesBuffered());
+        countWritten();
+    }
+    file.Group("0", "ENDSEC");
+    file.Group("0", "EOF");
+    file.Close();
+    countWritten();
+    if (file.Failed()) context.Fail(RunOutcome::OutputWriteFailed, file.Error());
+}

@@ -1,0 +1,65 @@
+#include "fixed2.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+char* WriteUnsigned(uint64_t value, char* out)
+{
+    char digits[20];
+    int count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    while (count > 0) *out++ = digits[--count];
+    return out;
+}
+
+} // namespace
+
+char* FormatFixed2(double value, char* out)
+{
+    // Beyond 2^53 (and for inf/nan) the standard library's exact conversion
+    // takes over; below it the scaled value fits in 64 bits.
+    if (!(std::fabs(value) < 9007199254740992.0)) {
+        return std::to_chars(out, out + kMaxFixed2Length, value, std::chars_format::fixed, 2).ptr;
+    }
+    uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    bool negative = bits >> 63;
+    int biased = static_cast<int>((bits >> 52) & 0x7ff);
+    uint64_t mantissa = bits & ((uint64_t{1} << 52) - 1);
+    int exponent; // value = mantissa * 2^exponent exactly
+    if (biased == 0) {
+        exponent = -1074;
+    } else {
+        mantissa |= uint64_t{1} << 52;
+        exponent = biased - 1075;
+    }
+
+    uint64_t hundredths; // value * 100, rounded to nearest, ties to even
+    if (exponent >= 0) {
+        hundredths = (mantissa << exponent) * 100; // below 2^53 * 100
+    } else if (-exponent > 62) {
+        hundredths = 0; // below 2^60 / 2^63: less than half a hundredth
+    } else {
+        int shift = -exponent;
+        uint64_t scaled = mantissa * 100; // below 2^60
+        hundredths = scaled >> shift;
+        uint64_t rest = scaled & ((uint64_t{1} << shift) - 1);
+        uint64_t half = uint64_t{1} << (shift - 1);
+        if (rest > half || (rest == half && (hundredths & 1))) ++hundredths;
+    }
+
+    if (negative) *out++ = '-';
+    out = WriteUnsigned(hundredths / 100, out);
+    unsigned cents = static_cast<unsigned>(hundredths % 100);
+    *out++ = '.';
+    *out++ = static_cast<char>('0' + cents / 10);
+    *out++ = static_cast<char>('0' + cents % 10);
+    return out;
+}

@@ -1,0 +1,37 @@
+#pragma once
+#include <memory>
+#include <vector>
+
+#include "double_index.h"
+#include "polyline.h"
+#include "run_context.h"
+
+// The conversion job: one polyline per distinct reference value, in
+// ascending order of that value. Lives for one run.
+class CPolyLineList {
+public:
+    CPolyLineList() = default;
+    virtual ~CPolyLineList() = default;
+
+    CPolyLineList(const CPolyLineList&) = delete;
+    CPolyLineList& operator=(const CPolyLineList&) = delete;
+
+    // Reads m_strSource and files every coordinate triple (dxf_reader.cpp).
+    void ReadDxf(CRunContext& context);
+
+    // Files one point under its primary value: adds 1 to m_nPoints when it
+    // was stored (not a duplicate) and 1 to m_nPolyLines when it opened a
+    // new polyline. The first of two points with the same pair wins.
+    void AddPoint(CRunContext& context, double primary, double secondary, double z);
+
+    // Writes the polylines to m_strOutput (dxf_writer.cpp).
+    void WriteDxf(CRunContext& context);
+
+    // The polylines in ascending order of their key.
+    const std::vector<CPolyLine*>& PolyLines();
+
+private:
+    std::vector<std::unique_ptr<CPolyLine>> m_polyLines; // in order of creation
+    CDoubleIndex m_keyIndex;                             // key -> m_polyLines entry
+    std::vector<CPolyLine*> m_ordered;                   // by key, made on demand
+};

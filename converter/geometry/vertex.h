@@ -1,0 +1,39 @@
+#pragma once
+
+class CDxfOutput;
+
+// One stored point. A plain value: the polylines keep their vertices by value
+// in contiguous storage, so there is no per-vertex heap object to delete.
+class CVertex {
+public:
+    double m_dPrimary = 0.0;   // reference coordinate; X after the Y-reference swap
+    double m_dSecondary = 0.0; // the other plane coordinate; Y after the swap
+    double m_dZ = 0.0;
+
+    void Set(double primary, double secondary, double z)
+    {
+        m_dPrimary = primary;
+        m_dSecondary = secondary;
+        m_dZ = z;
+    }
+
+    // -1 when (primary, secondary) orders before this vertex, 0 when equal, 1 after.
+    int Compare(double primary, double secondary) const
+    {
+        if (primary < m_dPrimary) return -1;
+        if (primary != m_dPrimary) return 1;
+        if (secondary < m_dSecondary) return -1;
+        if (secondary == m_dSecondary) return 0;
+        return 1;
+    }
+
+    void SwapXY()
+    {
+        double primary = m_dPrimary;
+        m_dPrimary = m_dSecondary;
+        m_dSecondary = primary;
+    }
+
+    // Emits the VERTEX entity with its layer and the three coordinates.
+    void Write(CDxfOutput& file) const;
+};
