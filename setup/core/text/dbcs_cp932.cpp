@@ -1,0 +1,6 @@
+#include "dbcs.h"
+
+bool IsLeadByte(unsigned char c)
+{
+    return IsCp932LeadByte(c);
+}
