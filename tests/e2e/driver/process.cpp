@@ -1,0 +1,78 @@
+#include "process.h"
+
+#include <utility>
+#include <vector>
+
+namespace e2e {
+
+Process::~Process() { Release(); }
+
+void Process::Release()
+{
+    if (Running()) Kill();
+    if (m_process) CloseHandle(m_process);
+    m_process = nullptr;
+    m_id = 0;
+}
+
+Process::Process(Process&& other) noexcept
+    : m_process(std::exchange(other.m_process, nullptr)), m_id(std::exchange(other.m_id, 0))
+{
+}
+
+Process& Process::operator=(Process&& other) noexcept
+{
+    if (this != &other) {
+        Release();
+        m_process = std::exchange(other.m_process, nullptr);
+        m_id = std::exchange(other.m_id, 0);
+    }
+    return *this;
+}
+
+Process Process::Launch(const std::wstring& program, const std::wstring& arguments, const std::wstring& folder)
+{
+    std::wstring line = L"\"" + program + L"\"";
+    if (!arguments.empty()) line += L" " + arguments;
+    // CreateProcessW may write into the command line.
+    std::vector<wchar_t> buffer(line.begin(), line.end());
+    buffer.push_back(L'\0');
+
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    Process process;
+    if (!CreateProcessW(program.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &info))
+        return process;
+    CloseHandle(info.hThread);
+    process.m_process = info.hProcess;
+    process.m_id = info.dwProcessId;
+    return process;
+}
+
+bool Process::Running() const
+{
+    return m_process && WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT;
+}
+
+bool Process::WaitForExit(DWORD timeoutMs)
+{
+    return !m_process || WaitForSingleObject(m_process, timeoutMs) == WAIT_OBJECT_0;
+}
+
+DWORD Process::ExitCode() const
+{
+    DWORD code = STILL_ACTIVE;
+    if (m_process) GetExitCodeProcess(m_process, &code);
+    return code;
+}
+
+void Process::Kill()
+{
+    if (!Running()) return;
+    TerminateProcess(m_process, 255);
+    WaitForSingleObject(m_process, 10000);
+}
+
+} // namespace e2e
