@@ -79,7 +79,7 @@ CrossSectionStats WriteCrossSections(std::FILE* out, const CrossSectionOptions& 
     Random random{options.seed};
     std::vector<Line> probe;
     MakeStation(random, options, 0, probe);
-    const uint64_t bytesPerLine = 125;
+    const uint64_t bytesPerLine = 108;
     uint64_t perStation = probe.size() * bytesPerLine;
     uint64_t stations = std::max<uint64_t>(1, options.targetBytes / perStation);
 
@@ -98,12 +98,18 @@ CrossSectionStats WriteCrossSections(std::FILE* out, const CrossSectionOptions& 
     Group(out, 30, 100.0);
     std::fprintf(out, "  0\r\nENDSEC\r\n  0\r\nSECTION\r\n  2\r\nENTITIES\r\n");
 
+    // Each station draws from a generator of its own, so the sorted and the
+    // shuffled drawing of one seed hold the same LINEs.
+    auto makeStation = [&](uint64_t index, std::vector<Line>& into) {
+        Random stationRandom{options.seed * 1000003 + index};
+        MakeStation(stationRandom, options, index, into);
+    };
     random = Random{options.seed};
     std::vector<Line> lines;
     if (!options.shuffled) {
         for (uint64_t s = 0; s < stations; ++s) {
             lines.clear();
-            MakeStation(random, options, s, lines);
+            makeStation(s, lines);
             for (const Line& line : lines) WriteLine(out, line);
             stats.lines += lines.size();
         }
@@ -117,10 +123,7 @@ CrossSectionStats WriteCrossSections(std::FILE* out, const CrossSectionOptions& 
         for (uint64_t s = stations; s > 1; --s) std::swap(order[s - 1], order[random.Next() % s]);
         for (uint64_t first = 0; first < stations; first += block) {
             lines.clear();
-            for (uint64_t s = first; s < std::min(stations, first + block); ++s) {
-                Random stationRandom{options.seed * 1000003 + order[s]};
-                MakeStation(stationRandom, options, order[s], lines);
-            }
+            for (uint64_t s = first; s < std::min(stations, first + block); ++s) makeStation(order[s], lines);
             for (size_t i = lines.size(); i > 1; --i) std::swap(lines[i - 1], lines[random.Next() % i]);
             for (const Line& line : lines) WriteLine(out, line);
             stats.lines += lines.size();

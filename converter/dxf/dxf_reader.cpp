@@ -3,13 +3,14 @@
 #include "file_io.h"
 #include "line_reader.h"
 #include "numbers.h"
+#include "point_filer.h"
 #include "polyline_list.h"
 
 void CPolyLineList::ReadDxf(CRunContext& context)
 {
-    CSourceFile file;
-    if (!file.Open(context.m_strSource)) {
-        context.Fail(RunOutcome::SourceNotOpened, file.Error());
+    CSourceFile source;
+    if (!source.Open(context.m_strSource)) {
+        context.Fail(RunOutcome::SourceNotOpened, source.Error());
         return;
     }
     // The reference choice is taken once; groups 10-19 and 20-29 go to the
@@ -20,7 +21,8 @@ void CPolyLineList::ReadDxf(CRunContext& context)
     double& tens = xReference ? primary : secondary;
     double& twenties = xReference ? secondary : primary;
 
-    CDxfLineReader reader(file);
+    CPointFiler filer(*this, context);
+    CDxfLineReader reader(source);
     std::string_view line;
     bool expectCode = true;
     int32_t code = 0;
@@ -41,7 +43,7 @@ void CPolyLineList::ReadDxf(CRunContext& context)
             switch (offset / 10u) {
             case 0: tens = value; break;
             case 1: twenties = value; break;
-            default: AddPoint(context, primary, secondary, value); break;
+            default: filer.Add(primary, secondary, value); break;
             }
         }
         if (reader.BytesRead() != reported) {
@@ -49,5 +51,8 @@ void CPolyLineList::ReadDxf(CRunContext& context)
             context.m_nSourceBytesRead.store(reported, std::memory_order_relaxed);
         }
     }
-    if (reader.Failed()) context.Fail(RunOutcome::SourceReadFailed, file.Error());
+    // After an abort nothing is written, so the points still waiting are dropped.
+    if (context.Cancelled()) filer.Abandon();
+    else filer.Finish();
+    if (reader.Failed()) context.Fail(RunOutcome::SourceReadFailed, source.Error());
 }

@@ -1,7 +1,9 @@
 // Writing of the output: an ENTITIES section of one POLYLINE per polyline,
 // each with its VERTEX entities, in ascending order of key and vertex.
+#include <atomic>
 #include <cstdint>
 #include <deque>
+#include <thread>
 
 #include "dxf_output.h"
 #include "polyline_list.h"
@@ -25,7 +27,8 @@ void CPolyLine::Write(CDxfOutput& file)
     file.Group("20", "0.0");
     file.Group("30", "0.0");
     if (file.m_b3DFlags) file.Group("70", "8"); // 3D polyline
-    for (const CVertex& vertex : Vertices()) vertex.Write(file);
+    PutInOrder();
+    for (size_t i = 0; i < m_nSize; ++i) VertexAt(i).Write(file);
     file.Group("0", "SEQEND");
 }
 
@@ -51,8 +54,30 @@ void CPolyLineList::WriteDxf(CRunContext& context)
             Bump(context.m_nWritePolyLines);
         }
     };
-    for (CPolyLine* polyLine : PolyLines()) {
+    // A second thread puts the polylines in order ahead of the writing.
+    const std::vector<CPolyLine*>& polyLines = PolyLines();
+    std::atomic<size_t> inOrder{0};
+    std::atomic<bool> stopSorting{false};
+    std::thread sorter([&] {
+        for (size_t k = 0; k < polyLines.size() && !stopSorting.load(std::memory_order_relaxed); ++k) {
+            polyLines[k]->PutInOrder();
+            inOrder.store(k + 1, std::memory_order_release);
+        }
+    });
+    struct StopSorter {
+        std::thread& thread;
+        std::atomic<bool>& stop;
+        ~StopSorter()
+        {
+            stop = true;
+            thread.join();
+        }
+    } stopSorter{sorter, stopSorting};
+
+    for (size_t k = 0; k < polyLines.size(); ++k) {
         if (context.Cancelled() || file.Failed()) break;
+        while (inOrder.load(std::memory_order_acquire) <= k) std::this_thread::yield();
+        CPolyLine* polyLine = polyLines[k];
         if (context.Axis() == ReferenceAxis::Y) polyLine->SwapXY();
         polyLine->Write(file);
         pendingEnds.push_back(file.BytesWritten() + file.BytesBuffered());

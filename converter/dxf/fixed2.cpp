@@ -7,16 +7,29 @@
 
 namespace {
 
+constexpr char kTwoDigits[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                              "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                              "8081828384858687888990919293949596979899";
+
 char* WriteUnsigned(uint64_t value, char* out)
 {
     char digits[20];
-    int count = 0;
-    do {
-        digits[count++] = static_cast<char>('0' + value % 10);
-        value /= 10;
-    } while (value != 0);
-    while (count > 0) *out++ = digits[--count];
-    return out;
+    char* p = digits + sizeof digits;
+    while (value >= 100) {
+        unsigned pair = static_cast<unsigned>(value % 100);
+        value /= 100;
+        p -= 2;
+        std::memcpy(p, kTwoDigits + 2 * pair, 2);
+    }
+    if (value >= 10) {
+        p -= 2;
+        std::memcpy(p, kTwoDigits + 2 * value, 2);
+    } else {
+        *--p = static_cast<char>('0' + value);
+    }
+    size_t length = static_cast<size_t>(digits + sizeof digits - p);
+    std::memcpy(out, p, length);
+    return out + length;
 }
 
 } // namespace
@@ -59,7 +72,6 @@ char* FormatFixed2(double value, char* out)
     out = WriteUnsigned(hundredths / 100, out);
     unsigned cents = static_cast<unsigned>(hundredths % 100);
     *out++ = '.';
-    *out++ = static_cast<char>('0' + cents / 10);
-    *out++ = static_cast<char>('0' + cents % 10);
-    return out;
+    std::memcpy(out, kTwoDigits + 2 * cents, 2);
+    return out + 2;
 }

@@ -1,61 +1,125 @@
 #include "polyline.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstring>
 
 namespace {
-// Below this many vertices a linear search is cheaper than an index.
-constexpr size_t kLinearSearchLimit = 8;
 
-bool Before(const CVertex& a, const CVertex& b)
+// The mark of a free slot: a NaN that no input produces. A NaN point never
+// equals another, so it is stored without a lookup (and never in a slot
+// whose bits could clash with the mark).
+constexpr uint64_t kFreeBits = 0x7ff4fa11fa11fa11ULL;
+
+uint64_t Bits(double value)
 {
-    return a.Compare(b.m_dPrimary, b.m_dSecondary) > 0;
+    uint64_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
 }
+
+uint64_t Hash(double value)
+{
+    uint64_t h = value == 0.0 ? 0 : Bits(value); // -0 files with 0
+    h ^= h >> 33;
+    h *= 0xff51afd7ed558ccdULL;
+    h ^= h >> 33;
+    h *= 0xc4ceb53a185ec53bULL;
+    return h ^ (h >> 33);
+}
+
 } // namespace
+
+CPolyLine::CPolyLine(double key) : m_dKey(key) { Rehash(4); }
+
+bool CPolyLine::IsEmpty(const Slot& slot) const { return Bits(slot.secondary) == kFreeBits; }
+
+size_t CPolyLine::SlotOf(double secondary) const { return Hash(secondary) & (m_nCapacity - 1); }
+
+void CPolyLine::Prefetch(double secondary) const
+{
+#if defined(__GNUC__)
+    if (!m_bInOrder) __builtin_prefetch(&m_vertices[SlotOf(secondary)]);
+#else
+    (void)secondary;
+#endif
+}
 
 int CPolyLine::AddVertex(double primary, double secondary, double z)
 {
-    auto size = static_cast<uint32_t>(m_vertices.size());
-    if (size < kLinearSearchLimit) {
-        for (const CVertex& vertex : m_vertices)
-            if (vertex.Compare(primary, secondary) == 0) return 0;
-    } else {
-        auto keyOf = [this](uint32_t i) { return m_vertices[i].m_dSecondary; };
-        if (m_index.Empty()) {
-            // The index starts when the linear search gets long.
-            for (uint32_t i = 0; i < size; ++i)
-                m_index.FindOrInsert(keyOf(i), i, [](uint32_t) { return false; }, keyOf);
-        }
-        auto isMatch = [&](uint32_t i) { return m_vertices[i].Compare(primary, secondary) == 0; };
-        if (m_index.FindOrInsert(secondary, size, isMatch, keyOf) != size) return 0;
+    if (m_bInOrder) Rehash(m_nCapacity); // filing goes on after a look at the order
+    if ((m_nSize + 1) * 4 > m_nCapacity * 3) Rehash(m_nCapacity * 2);
+
+    size_t mask = m_nCapacity - 1;
+    size_t i = SlotOf(secondary);
+    while (!IsEmpty(m_vertices[i])) {
+        if (m_vertices[i].secondary == secondary) return 0;
+        i = (i + 1) & mask;
     }
-    if (m_bSorted && !m_vertices.empty() && m_vertices.back().Compare(primary, secondary) <= 0)
-        m_bSorted = false;
-    m_vertices.push_back({});
-    m_vertices.back().Set(primary, secondary, z);
+    // A NaN never equals a stored value, so it always lands here; one with the
+    // free mark's bits is stored as another NaN.
+    m_vertices[i] = {Bits(secondary) == kFreeBits ? std::nan("") : secondary, z};
+    ++m_nSize;
+    if (primary == 0.0 && std::signbit(primary) != std::signbit(m_dKey)) m_otherZero.push_back(secondary);
     return 1;
 }
 
-void CPolyLine::SortVertices()
+void CPolyLine::Rehash(size_t capacity)
 {
-    if (m_bSorted) return;
-    std::sort(m_vertices.begin(), m_vertices.end(), Before);
-    m_bSorted = true;
-    if (!m_index.Empty())
-        m_index.Rebuild(static_cast<uint32_t>(m_vertices.size()),
-                        [this](uint32_t i) { return m_vertices[i].m_dSecondary; });
+    std::unique_ptr<Slot[]> old = std::move(m_vertices);
+    size_t oldCapacity = m_nCapacity;
+    size_t count = m_bInOrder ? m_nSize : oldCapacity;
+    m_vertices.reset(new Slot[capacity]);
+    m_nCapacity = capacity;
+    double free;
+    std::memcpy(&free, &kFreeBits, sizeof free);
+    for (size_t i = 0; i < capacity; ++i) m_vertices[i].secondary = free;
+    for (size_t k = 0; k < count && old; ++k) {
+        if (IsEmpty(old[k])) continue;
+        size_t i = SlotOf(old[k].secondary);
+        while (!IsEmpty(m_vertices[i])) i = (i + 1) & (capacity - 1);
+        m_vertices[i] = old[k];
+    }
+    m_bInOrder = false;
 }
 
-const std::vector<CVertex>& CPolyLine::Vertices()
+// Moves the vertices to the front of the table in ascending order. The table
+// is then no longer a hash table; a later AddVertex rebuilds it.
+void CPolyLine::PutInOrder()
 {
-    SortVertices();
-    return m_vertices;
+    if (m_bInOrder) return;
+    size_t used = 0;
+    for (size_t i = 0; i < m_nCapacity; ++i)
+        if (!IsEmpty(m_vertices[i])) m_vertices[used++] = m_vertices[i];
+    // NaN (which no input produces) sorts last, so that the order stays strict.
+    std::sort(m_vertices.get(), m_vertices.get() + used, [](const Slot& a, const Slot& b) {
+        return a.secondary < b.secondary || (std::isnan(b.secondary) && !std::isnan(a.secondary));
+    });
+    double free;
+    std::memcpy(&free, &kFreeBits, sizeof free);
+    for (size_t i = used; i < m_nCapacity; ++i) m_vertices[i].secondary = free;
+    if (!m_otherZero.empty()) std::sort(m_otherZero.begin(), m_otherZero.end());
+    m_bInOrder = true;
 }
 
-void CPolyLine::SwapXY()
+// Vertex i of the sorted run, with the exchange of the Y reference applied.
+CVertex CPolyLine::VertexAt(size_t i) const
 {
-    SortVertices();
-    for (CVertex& vertex : m_vertices) vertex.SwapXY();
-    // After the exchange the index no longer matches; no point is filed
-    // after the writer's exchange, so it is simply dropped.
-    m_index.Clear();
+    const Slot& slot = m_vertices[i];
+    double primary = m_dKey;
+    if (!m_otherZero.empty() && std::binary_search(m_otherZero.begin(), m_otherZero.end(), slot.secondary))
+        primary = -m_dKey;
+    CVertex vertex;
+    vertex.Set(primary, slot.secondary, slot.z);
+    if (m_bSwapped) vertex.SwapXY();
+    return vertex;
+}
+
+std::vector<CVertex> CPolyLine::Vertices()
+{
+    PutInOrder();
+    std::vector<CVertex> vertices;
+    vertices.reserve(m_nSize);
+    for (size_t i = 0; i < m_nSize; ++i) vertices.push_back(VertexAt(i));
+    return vertices;
 }

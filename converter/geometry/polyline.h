@@ -1,8 +1,8 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <vector>
 
-#include "double_index.h"
 #include "vertex.h"
 
 class CDxfOutput;
@@ -10,13 +10,14 @@ class CDxfOutput;
 // All points that share one reference value, in ascending order of the other
 // plane coordinate, without two vertices of the same pair.
 //
-// Vertices are kept in arrival order while points are filed and put in order
-// when they are looked at (Vertices(), Write()): filing a point costs one hash
-// probe instead of a search in an ordered list, and the order that comes out
-// is the same.
+// While points are filed, the vertices live in an open-addressing hash table
+// keyed by the secondary value, so that filing a point costs one probe of one
+// cache line; they are put in order once, when they are written or looked at.
+// The primary value of every vertex equals the key, so a vertex keeps only its
+// secondary value and z (the sign of a zero primary is kept apart).
 class CPolyLine {
 public:
-    explicit CPolyLine(double key) : m_dKey(key) {}
+    explicit CPolyLine(double key);
     virtual ~CPolyLine() = default;
 
     CPolyLine(const CPolyLine&) = delete;
@@ -24,27 +25,44 @@ public:
 
     // Stores the point and returns 1, or returns 0 and changes nothing when a
     // vertex with the same (primary, secondary) pair is already there.
+    // `primary` must equal the key (the list files points that way).
     int AddVertex(double primary, double secondary, double z);
 
+    // Asks the processor to fetch the memory that AddVertex(…, secondary, …)
+    // will touch, so that a later call does not wait for it.
+    void Prefetch(double secondary) const;
+
     // Exchanges primary and secondary of every vertex (Y reference output).
-    void SwapXY();
+    void SwapXY() { m_bSwapped = !m_bSwapped; }
 
     // Emits POLYLINE, the vertices in order, SEQEND.
     void Write(CDxfOutput& file);
 
-    // The vertices in ascending order.
-    const std::vector<CVertex>& Vertices();
-    size_t Size() const { return m_vertices.size(); }
+    // Puts the vertices in order for writing; filing a point afterwards
+    // rebuilds the lookup table.
+    void PutInOrder();
 
-    // Drops the lookup index once no more points will be filed.
-    void ReleaseIndex() { m_index.Clear(); }
+    // The vertices in ascending order (a copy).
+    std::vector<CVertex> Vertices();
+    size_t Size() const { return m_nSize; }
 
     const double m_dKey;
 
 private:
-    void SortVertices();
+    struct Slot {
+        double secondary;
+        double z;
+    };
 
-    std::vector<CVertex> m_vertices;
-    CDoubleIndex m_index; // built once the polyline outgrows a linear search
-    bool m_bSorted = true;
+    bool IsEmpty(const Slot& slot) const;
+    size_t SlotOf(double secondary) const;
+    void Rehash(size_t capacity);
+    CVertex VertexAt(size_t i) const;
+
+    std::unique_ptr<Slot[]> m_vertices; // hash table; after PutInOrder, the sorted vertices first
+    size_t m_nCapacity = 0;
+    size_t m_nSize = 0;
+    bool m_bInOrder = false;              // m_vertices holds the sorted run, not the hash table
+    bool m_bSwapped = false;
+    std::vector<double> m_otherZero;      // secondaries whose primary is the zero of the other sign
 };

@@ -1,21 +1,72 @@
 #include "polyline_list.h"
 
 #include <algorithm>
+#include <cstring>
+
+namespace {
+
+uint64_t HashKey(double key)
+{
+    uint64_t h = 0;
+    if (key != 0.0) std::memcpy(&h, &key, sizeof h); // -0 files with 0
+    h ^= h >> 33;
+    h *= 0xff51afd7ed558ccdULL;
+    h ^= h >> 33;
+    return h;
+}
+
+} // namespace
+
+CPolyLineList::CPolyLineList() : m_keys(16, KeySlot{0.0, nullptr}) {}
+
+CPolyLine* CPolyLineList::Find(double key) const
+{
+    size_t mask = m_keys.size() - 1;
+    for (size_t i = HashKey(key) & mask;; i = (i + 1) & mask) {
+        const KeySlot& slot = m_keys[i];
+        if (!slot.polyLine || slot.key == key) return slot.polyLine;
+    }
+}
+
+void CPolyLineList::GrowKeys()
+{
+    std::vector<KeySlot> keys(m_keys.size() * 2, KeySlot{0.0, nullptr});
+    size_t mask = keys.size() - 1;
+    for (const KeySlot& slot : m_keys) {
+        if (!slot.polyLine) continue;
+        size_t i = HashKey(slot.key) & mask;
+        while (keys[i].polyLine) i = (i + 1) & mask;
+        keys[i] = slot;
+    }
+    m_keys.swap(keys);
+}
+
+void CPolyLineList::Prefetch(double primary, double secondary)
+{
+    CPolyLine* polyLine = m_last && m_last->m_dKey == primary ? m_last : Find(primary);
+    if (polyLine) polyLine->Prefetch(secondary);
+}
 
 void CPolyLineList::AddPoint(CRunContext& context, double primary, double secondary, double z)
 {
-    auto count = static_cast<uint32_t>(m_polyLines.size());
-    auto keyOf = [this](uint32_t i) { return m_polyLines[i]->m_dKey; };
-    auto isMatch = [&](uint32_t i) { return m_polyLines[i]->m_dKey == primary; };
-    uint32_t entry = m_keyIndex.FindOrInsert(primary, count, isMatch, keyOf);
-    if (entry == count) {
+    // Points come in runs of one reference value (the two ends of a section
+    // line): the polyline of the last point is tried first.
+    CPolyLine* polyLine = m_last && m_last->m_dKey == primary ? m_last : Find(primary);
+    if (!polyLine) {
+        if ((m_polyLines.size() + 1) * 2 > m_keys.size()) GrowKeys();
         m_polyLines.push_back(std::make_unique<CPolyLine>(primary));
-        m_polyLines.back()->AddVertex(primary, secondary, z);
+        polyLine = m_polyLines.back().get();
+        size_t mask = m_keys.size() - 1;
+        size_t i = HashKey(primary) & mask;
+        while (m_keys[i].polyLine) i = (i + 1) & mask;
+        m_keys[i] = {primary, polyLine};
+        polyLine->AddVertex(primary, secondary, z);
         Bump(context.m_nPoints);
         Bump(context.m_nPolyLines);
-        return;
+    } else if (polyLine->AddVertex(primary, secondary, z)) {
+        Bump(context.m_nPoints);
     }
-    if (m_polyLines[entry]->AddVertex(primary, secondary, z)) Bump(context.m_nPoints);
+    m_last = polyLine;
 }
 
 const std::vector<CPolyLine*>& CPolyLineList::PolyLines()

@@ -2,7 +2,6 @@
 #include <memory>
 #include <vector>
 
-#include "double_index.h"
 #include "polyline.h"
 #include "run_context.h"
 
@@ -10,7 +9,7 @@
 // ascending order of that value. Lives for one run.
 class CPolyLineList {
 public:
-    CPolyLineList() = default;
+    CPolyLineList();
     virtual ~CPolyLineList() = default;
 
     CPolyLineList(const CPolyLineList&) = delete;
@@ -24,6 +23,9 @@ public:
     // new polyline. The first of two points with the same pair wins.
     void AddPoint(CRunContext& context, double primary, double secondary, double z);
 
+    // Fetches ahead the memory that AddPoint of this point will touch.
+    void Prefetch(double primary, double secondary);
+
     // Writes the polylines to m_strOutput (dxf_writer.cpp).
     void WriteDxf(CRunContext& context);
 
@@ -31,7 +33,16 @@ public:
     const std::vector<CPolyLine*>& PolyLines();
 
 private:
+    struct KeySlot {
+        double key;
+        CPolyLine* polyLine; // null: free
+    };
+
+    CPolyLine* Find(double key) const;
+    void GrowKeys();
+
     std::vector<std::unique_ptr<CPolyLine>> m_polyLines; // in order of creation
-    CDoubleIndex m_keyIndex;                             // key -> m_polyLines entry
+    std::vector<KeySlot> m_keys;                         // hash index: key -> polyline
+    CPolyLine* m_last = nullptr;                         // where the last point went
     std::vector<CPolyLine*> m_ordered;                   // by key, made on demand
 };

@@ -40,15 +40,18 @@ public:
     // never has to ask the dialog thread (which may be asleep in an abort wait).
     std::atomic<ReferenceAxis> m_referenceAxis{ReferenceAxis::X};
 
-    Counter m_bRunning{0};
+    // The reading thread and the filing thread each write their counters on
+    // a cache line of their own: sharing one would make the two cores hand
+    // the line back and forth on every line read.
+    alignas(64) Counter m_bRunning{0};
     Counter m_bCancel{0};
     Counter m_nSourceLines{0};
-    Counter m_nPoints{0};
+    alignas(64) Counter m_nPoints{0};
     Counter m_nPolyLines{0};
-    Counter m_nWritePolyLines{0};
+    alignas(64) Counter m_nWritePolyLines{0};
 
     // Progress of the reading, in bytes of the source (for progress bars).
-    std::atomic<int64_t> m_nSourceBytesRead{0};
+    alignas(64) std::atomic<int64_t> m_nSourceBytesRead{0};
     std::atomic<RunOutcome> m_outcome{RunOutcome::Ok};
     std::atomic<int> m_nSystemError{0}; // errno of a failed file operation
 

@@ -52,7 +52,7 @@ TEST(Cli, ConvertsAndPrintsTheSummary)
     TempFolder folder;
     Result run = RunCli(folder, Quoted(kSample) + " " + Quoted(folder.Path("out x.dxf")));
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "001794 SourceLines\n000122 Points\n000005 PolyLines\n\n000005 WritePolyLines\n\n"
+    EXPECT_EQ(run.out, "002146 SourceLines\n000146 Points\n000006 PolyLines\n\n000006 WritePolyLines\n\n"
                        "Terminate Process\n");
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(ReadBytes(folder.Path("out x.dxf")), ReadBytes(DataFile("cross-section.x.expected.dxf")));

@@ -1,0 +1,176 @@
+// bench_conversion: the converter's throughput and memory next to a bare scan
+// of the same drawing, each measured in a child process of its own so that
+// their peak RSS figures are separate.
+//
+//   bench_conversion [--axis x|y] [--repeat N] OUTPUT-FOLDER DRAWING...
+#include <algorithm>
+#include <chrono>
+#include <cinttypes>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+#include "file_io.h"
+#include "line_reader.h"
+#include "numbers.h"
+#include "run_context.h"
+
+namespace {
+
+struct Measurement {
+    double seconds = 0;
+    int64_t points = 0; // bare scan: coordinate values converted; conversion: points stored
+    int64_t peakRssKiB = 0;
+    double cpuSeconds = 0; // user + system time of the child
+    double checksum = 0;
+};
+
+double Now()
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+void TakeUsage(Measurement& m)
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    m.peakRssKiB = usage.ru_maxrss;
+    auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    m.cpuSeconds = seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// The least any converter must do: read every byte, find every line, and
+// convert every value of groups 10 to 39. No filing, no output. It reads with
+// the converter's own file access and line walk, so the comparison shows
+// exactly what filing and writing add.
+Measurement BareScan(const std::string& path)
+{
+    Measurement m;
+    double start = Now();
+    CSourceFile file;
+    if (!file.Open(path)) return m;
+    CDxfLineReader reader(file);
+    std::string_view line;
+    bool expectCode = true;
+    int32_t code = 0;
+    while (reader.Next(line)) {
+        if (expectCode) {
+            code = ParseGroupCode(line);
+        } else if (static_cast<uint32_t>(code) - 10u < 30u) {
+            m.checksum += ParseValue(line);
+            ++m.points;
+        }
+        expectCode = !expectCode;
+    }
+    m.seconds = Now() - start;
+    return m;
+}
+
+Measurement Convert(const std::string& source, const std::string& output, ReferenceAxis axis)
+{
+    CRunContext context;
+    context.m_strSource = source;
+    context.m_strOutput = output;
+    context.m_referenceAxis = axis;
+    double start = Now();
+    PerformConversion(context);
+    Measurement m;
+    m.seconds = Now() - start;
+    m.points = context.m_nPoints;
+    m.checksum = context.m_nWritePolyLines;
+    if (context.m_outcome != RunOutcome::Ok) m.seconds = -1;
+    return m;
+}
+
+// Runs `work` in a child process and brings back its measurement.
+template <class Work>
+Measurement InChild(Work work)
+{
+    int pipeFds[2];
+    if (pipe(pipeFds) != 0) return {};
+    pid_t child = fork();
+    if (child == 0) {
+        close(pipeFds[0]);
+        Measurement m = work();
+        TakeUsage(m);
+        ssize_t written = write(pipeFds[1], &m, sizeof m);
+        _exit(written == sizeof m ? 0 : 1);
+    }
+    close(pipeFds[1]);
+    Measurement m;
+    if (read(pipeFds[0], &m, sizeof m) != sizeof m) m.seconds = -1;
+    close(pipeFds[0]);
+    waitpid(child, nullptr, 0);
+    return m;
+}
+
+Measurement Best(int repeat, auto work)
+{
+    Measurement best;
+    for (int i = 0; i < repeat; ++i) {
+        Measurement m = InChild(work);
+        if (i == 0 || (m.seconds >= 0 && m.seconds < best.seconds)) best = m;
+    }
+    return best;
+}
+
+std::string BaseName(const std::string& path)
+{
+    size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    ReferenceAxis axis = ReferenceAxis::X;
+    int repeat = 3;
+    std::vector<std::string> paths;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg == "--axis" && i + 1 < argc) axis = std::string(argv[++i]) == "y" ? ReferenceAxis::Y : ReferenceAxis::X;
+        else if (arg == "--repeat" && i + 1 < argc) repeat = std::max(1, std::atoi(argv[++i]));
+        else paths.push_back(arg);
+    }
+    if (paths.size() < 2) {
+        std::fprintf(stderr, "usage: bench_conversion [--axis x|y] [--repeat N] OUTPUT-FOLDER DRAWING...\n");
+        return 1;
+    }
+    std::string outputFolder = paths.front();
+    paths.erase(paths.begin());
+
+    std::printf("| drawing | MB | bare scan s | bare MB/s | conversion s | conv MB/s | ratio | CPU ratio | points stored "
+                "| points/s | peak RSS MiB | RSS limit MiB |\n");
+    std::printf("|---|---|---|---|---|---|---|---|---|---|---|---|\n");
+    for (const std::string& path : paths) {
+        struct stat info {};
+        if (stat(path.c_str(), &info) != 0) {
+            std::fprintf(stderr, "bench_conversion: cannot read %s\n", path.c_str());
+            return 1;
+        }
+        double megabytes = double(info.st_size) / 1e6;
+        std::string output = outputFolder + "/" + BaseName(path) + ".out.dxf";
+        InChild([&] { return BareScan(path); }); // brings the file into the page cache
+        Measurement bare = Best(repeat, [&] { return BareScan(path); });
+        Measurement conversion = Best(repeat, [&] { return Convert(path, output, axis); });
+        unlink(output.c_str());
+        if (bare.seconds <= 0 || conversion.seconds <= 0) {
+            std::fprintf(stderr, "bench_conversion: %s failed\n", path.c_str());
+            return 1;
+        }
+        double limitMiB = 32.0 + 48.0 * double(conversion.points) / (1024.0 * 1024.0);
+        std::printf("| %s | %.0f | %.3f | %.0f | %.3f | %.0f | %.2f | %.2f | %" PRId64 " | %.2fM | %.1f | %.1f |\n",
+                    BaseName(path).c_str(), megabytes, bare.seconds, megabytes / bare.seconds, conversion.seconds,
+                    megabytes / conversion.seconds, conversion.seconds / bare.seconds,
+                    conversion.cpuSeconds / bare.cpuSeconds, conversion.points,
+                    double(conversion.points) / conversion.seconds / 1e6, conversion.peakRssKiB / 1024.0, limitMiB);
+        std::fflush(stdout);
+    }
+    return 0;
+}
