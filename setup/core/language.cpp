@@ -1,0 +1,8 @@
+#include "language.h"
+
+#include <windows.h>
+
+bool UsesJapaneseTexts()
+{
+    return GetOEMCP() == 932;
+}

@@ -1,0 +1,76 @@
+#pragma once
+// Access to the script "Setup.ini" through the system's profile functions.
+// Every call names the script by its full path: a bare file name would send
+// the system looking in the Windows folder. Section and key names match in
+// any letter case; a missing key gives the default.
+#include <cstddef>
+#include <memory>
+
+#include "numbered_key.h"
+#include "text_limits.h"
+
+// The running script: "Setup.ini" in the folder of the running program.
+// False when the program's own path cannot be had (or the script path
+// beside it would not fit in 260 bytes).
+bool InitScriptPath();
+const char* ScriptPath();
+
+// Reads a string into `out` (`size` bytes; longer values are cut) and returns
+// its length; 0 means missing or empty.
+size_t ReadProfileText(const char* script, const char* section, const char* key, char* out,
+                       size_t size, const char* fallback = "");
+int ReadProfileInt(const char* script, const char* section, const char* key, int fallback = 0);
+// Creates section and key as needed; the value replaces the old one.
+void WriteProfileText(const char* script, const char* section, const char* key, const char* value);
+// Makes the system write its cached copy of the file to disk.
+void FlushProfile(const char* script);
+
+// The same for the running script.
+size_t ReadScriptText(const char* section, const char* key, char* out, size_t size,
+                      const char* fallback = "");
+int ReadScriptInt(const char* section, const char* key, int fallback = 0);
+void WriteScriptText(const char* section, const char* key, const char* value);
+void FlushScript();
+
+template <size_t N>
+size_t ReadProfileText(const char* script, const char* section, const char* key, char (&out)[N],
+                       const char* fallback = "")
+{
+    return ReadProfileText(script, section, key, out, N, fallback);
+}
+template <size_t N>
+size_t ReadScriptText(const char* section, const char* key, char (&out)[N], const char* fallback = "")
+{
+    return ReadScriptText(section, key, out, N, fallback);
+}
+
+// Numbered lists end at the first gap. Calls fn(index, value) for the keys
+// prefix+first, prefix+(first+1), ... of `section` until one is missing or
+// empty, each read into `valueSize` bytes; returns the number of entries.
+// Keys "%d": prefix "". Reg and Go2: prefix "Make" or "Erase", kLongValueSize.
+template <class Fn>
+int ForEachListedValue(const char* script, const char* section, const char* prefix, int first,
+                       size_t valueSize, Fn fn)
+{
+    std::unique_ptr<char[]> value(new char[valueSize]);
+    int count = 0;
+    for (int index = first;; ++index, ++count) {
+        if (ReadProfileText(script, section, NameWithNumber(prefix, index), value.get(), valueSize) == 0)
+            return count;
+        fn(index, value.get());
+    }
+}
+
+// Numbered sections ("Menu%d", "Send%d", "Ext%d") from 0 until the first
+// whose `key` (Name, or Ext for "Ext%d") is empty; calls fn(index, sectionName).
+template <class Fn>
+int ForEachNumberedSection(const char* script, const char* prefix, const char* key, Fn fn)
+{
+    char value[kPathSize];
+    int count = 0;
+    for (int index = 0;; ++index, ++count) {
+        NumberedName section = NameWithNumber(prefix, index);
+        if (ReadProfileText(script, section, key, value) == 0) return count;
+        fn(index, static_cast<const char*>(section));
+    }
+}

@@ -1,0 +1,49 @@
+// Entry of Setup.exe: the start mode from the argument text, the script
+// beside the program, the background window and its message loop.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "background.h"
+#include "command_line.h"
+#include "removal_copy.h"
+#include "script.h"
+#include "self_delete.h"
+#include "setup_state.h"
+
+namespace {
+
+constexpr DWORD kRemovalWait = 5000; // ms: lets the uninstalling copy end first
+
+void RecordScreenRectangle()
+{
+    GetWindowRect(GetDesktopWindow(), &g_setup.screen);
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+{
+    StartMode mode = ModeOfArguments(ArgumentText(GetCommandLineA()));
+    if (mode == StartMode::Remove) {
+        Sleep(kRemovalWait);
+        DeleteSelf();
+        return 0;
+    }
+    if (!InitScriptPath()) return 1;
+
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    RecordScreenRectangle();
+    g_setup.modeCode = kModeInstall;
+    g_setup.runState = kRunStateInstall;
+    g_setup.uninstallRequest = mode == StartMode::Uninstall;
+
+    if (ReadScriptInt("Back", "Do") != 0) PrepareBackgroundPicture();
+    if (HWND background = CreateBackgroundWindow(instance)) {
+        RunMessageLoop(background);
+        DestroyWindow(background);
+    }
+    ReleaseBackgroundPicture();
+    if (g_setup.runState == kRunStateRemoveAfter) StartRemovalCopy();
+    return 0;
+}
