@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstdint>
 #include <deque>
+#include <system_error>
 #include <thread>
 
 #include "dxf_output.h"
@@ -58,19 +59,25 @@ void CPolyLineList::WriteDxf(CRunContext& context)
     const std::vector<CPolyLine*>& polyLines = PolyLines();
     std::atomic<size_t> inOrder{0};
     std::atomic<bool> stopSorting{false};
-    std::thread sorter([&] {
+    auto sortAll = [&] {
         for (size_t k = 0; k < polyLines.size() && !stopSorting.load(std::memory_order_relaxed); ++k) {
             polyLines[k]->PutInOrder();
             inOrder.store(k + 1, std::memory_order_release);
         }
-    });
+    };
+    std::thread sorter;
+    try {
+        sorter = std::thread(sortAll);
+    } catch (const std::system_error&) {
+        sortAll(); // no second thread to be had: sort first, then write
+    }
     struct StopSorter {
         std::thread& thread;
         std::atomic<bool>& stop;
         ~StopSorter()
         {
             stop = true;
-            thread.join();
+            if (thread.joinable()) thread.join();
         }
     } stopSorter{sorter, stopSorting};
 

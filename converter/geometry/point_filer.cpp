@@ -1,15 +1,25 @@
 #include "point_filer.h"
 
 #include <new>
+#include <system_error>
 
 CPointFiler::CPointFiler(CPolyLineList& list, CRunContext& context) : m_list(list), m_context(context)
 {
     m_filling.reserve(kBatch);
-    m_thread = std::thread([this] { FileBatches(); });
+    try {
+        m_thread = std::thread([this] { FileBatches(); });
+    } catch (const std::system_error&) {
+        // No second thread to be had: the reading thread files the points itself.
+    }
 }
 
 void CPointFiler::HandOver()
 {
+    if (!m_thread.joinable()) {
+        FileBatch(m_filling);
+        m_filling.clear();
+        return;
+    }
     std::unique_lock lock(m_mutex);
     m_changed.wait(lock, [this] { return m_queue.size() < kBatchesInFlight || m_bStop; });
     m_queue.push_back(std::move(m_filling));
@@ -25,8 +35,8 @@ void CPointFiler::HandOver()
 
 void CPointFiler::Finish()
 {
-    if (!m_thread.joinable()) return;
     if (!m_filling.empty()) HandOver();
+    if (!m_thread.joinable()) return;
     {
         std::lock_guard lock(m_mutex);
         m_bNoMore = true;
@@ -82,15 +92,28 @@ void CPointFiler::FileUntilDone()
 
 void CPointFiler::FileBatch(const std::vector<Point>& batch)
 {
-    // The memory of a point is fetched a few points before it is filed, so
-    // that filing rarely waits for it.
-    constexpr size_t kAhead = 8;
+    // Filing a point touches three places that are rarely in the cache on a
+    // large drawing: the index slot of its key, its polyline, and the slot of
+    // its vertex. Each is fetched a few points ahead, one stage after the
+    // other, so that filing rarely waits for memory.
+    constexpr size_t kKeyAhead = 24, kPolyLineAhead = 16, kVertexAhead = 8;
     CPolyLineList& list = m_list;
     CRunContext& context = m_context;
+    CPolyLine* found[kPolyLineAhead + 1] = {};
     size_t count = batch.size();
-    for (size_t i = 0; i < count && i < kAhead; ++i) list.Prefetch(batch[i].primary, batch[i].secondary);
-    for (size_t i = 0; i < count; ++i) {
-        if (i + kAhead < count) list.Prefetch(batch[i + kAhead].primary, batch[i + kAhead].secondary);
-        list.AddPoint(context, batch[i].primary, batch[i].secondary, batch[i].z);
+    for (size_t step = 0; step < count + kKeyAhead; ++step) {
+        if (step < count) list.PrefetchKey(batch[step].primary);
+        if (step >= kKeyAhead - kPolyLineAhead && step - (kKeyAhead - kPolyLineAhead) < count) {
+            size_t i = step - (kKeyAhead - kPolyLineAhead);
+            found[i % (kPolyLineAhead + 1)] = list.PrefetchPolyLine(batch[i].primary);
+        }
+        if (step >= kKeyAhead - kVertexAhead && step - (kKeyAhead - kVertexAhead) < count) {
+            size_t i = step - (kKeyAhead - kVertexAhead);
+            if (CPolyLine* polyLine = found[i % (kPolyLineAhead + 1)]) polyLine->Prefetch(batch[i].secondary);
+        }
+        if (step >= kKeyAhead) {
+            const Point& point = batch[step - kKeyAhead];
+            list.AddPoint(context, point.primary, point.secondary, point.z);
+        }
     }
 }

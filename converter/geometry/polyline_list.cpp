@@ -1,6 +1,7 @@
 #include "polyline_list.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -41,10 +42,25 @@ void CPolyLineList::GrowKeys()
     m_keys.swap(keys);
 }
 
-void CPolyLineList::Prefetch(double primary, double secondary)
+void CPolyLineList::PrefetchKey(double primary) const
 {
-    CPolyLine* polyLine = m_last && m_last->m_dKey == primary ? m_last : Find(primary);
-    if (polyLine) polyLine->Prefetch(secondary);
+#if defined(__GNUC__)
+    __builtin_prefetch(&m_keys[HashKey(primary) & (m_keys.size() - 1)]);
+#else
+    (void)primary;
+#endif
+}
+
+CPolyLine* CPolyLineList::PrefetchPolyLine(double primary) const
+{
+    CPolyLine* polyLine = Find(primary);
+#if defined(__GNUC__)
+    if (polyLine) {
+        __builtin_prefetch(polyLine);
+        __builtin_prefetch(reinterpret_cast<const char*>(polyLine) + 63);
+    }
+#endif
+    return polyLine;
 }
 
 void CPolyLineList::AddPoint(CRunContext& context, double primary, double secondary, double z)
@@ -75,8 +91,10 @@ const std::vector<CPolyLine*>& CPolyLineList::PolyLines()
         m_ordered.clear();
         m_ordered.reserve(m_polyLines.size());
         for (auto& polyLine : m_polyLines) m_ordered.push_back(polyLine.get());
-        std::sort(m_ordered.begin(), m_ordered.end(),
-                  [](const CPolyLine* a, const CPolyLine* b) { return a->m_dKey < b->m_dKey; });
+        // A NaN key (which no input produces) sorts last, so that the order stays strict.
+        std::sort(m_ordered.begin(), m_ordered.end(), [](const CPolyLine* a, const CPolyLine* b) {
+            return a->m_dKey < b->m_dKey || (std::isnan(b->m_dKey) && !std::isnan(a->m_dKey));
+        });
     }
     return m_ordered;
 }

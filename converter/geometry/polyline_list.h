@@ -23,8 +23,10 @@ public:
     // new polyline. The first of two points with the same pair wins.
     void AddPoint(CRunContext& context, double primary, double secondary, double z);
 
-    // Fetches ahead the memory that AddPoint of this point will touch.
-    void Prefetch(double primary, double secondary);
+    // Fetching ahead, for a point to be filed soon: the index slot of its
+    // key; then its polyline (returned, or null when there is none yet).
+    void PrefetchKey(double primary) const;
+    CPolyLine* PrefetchPolyLine(double primary) const;
 
     // Writes the polylines to m_strOutput (dxf_writer.cpp).
     void WriteDxf(CRunContext& context);

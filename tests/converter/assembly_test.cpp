@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <tuple>
 #include <vector>
 
@@ -129,4 +130,41 @@ TEST(Assembly, VertexCompareOrdersByPrimaryThenSecondary)
     EXPECT_EQ(vertex.m_dPrimary, 5);
     EXPECT_EQ(vertex.m_dSecondary, 2);
     EXPECT_EQ(vertex.m_dZ, 9);
+}
+
+TEST(Assembly, NaNNeverMatchesAndSortsLast)
+{
+    // No input text yields NaN, but the containers must stay well-ordered if one arrives.
+    CRunContext context;
+    CPolyLineList list;
+    double nan = std::nan("");
+    list.AddPoint(context, nan, 1, 0);
+    list.AddPoint(context, nan, 1, 0);
+    list.AddPoint(context, 2, nan, 0);
+    list.AddPoint(context, 2, nan, 0);
+    list.AddPoint(context, 2, 1, 0);
+    list.AddPoint(context, 1, 1, 0);
+    EXPECT_EQ(context.m_nPolyLines, 4);
+    EXPECT_EQ(context.m_nPoints, 6);
+    const auto& polyLines = list.PolyLines();
+    EXPECT_EQ(polyLines[0]->m_dKey, 1);
+    EXPECT_EQ(polyLines[1]->m_dKey, 2);
+    EXPECT_TRUE(std::isnan(polyLines[3]->m_dKey));
+    std::vector<CVertex> vertices = polyLines[1]->Vertices();
+    ASSERT_EQ(vertices.size(), 3u);
+    EXPECT_EQ(vertices[0].m_dSecondary, 1);
+    EXPECT_TRUE(std::isnan(vertices[2].m_dSecondary));
+}
+
+TEST(Assembly, NegativeZeroReferenceKeepsItsSignInTheOutput)
+{
+    // 0 and -0 share a polyline, but each vertex prints the zero it was read with.
+    CRunContext context;
+    CPolyLineList list;
+    list.AddPoint(context, 0.0, 1, 0);
+    list.AddPoint(context, -0.0, 2, 0);
+    std::vector<CVertex> vertices = list.PolyLines()[0]->Vertices();
+    ASSERT_EQ(vertices.size(), 2u);
+    EXPECT_FALSE(std::signbit(vertices[0].m_dPrimary));
+    EXPECT_TRUE(std::signbit(vertices[1].m_dPrimary));
 }

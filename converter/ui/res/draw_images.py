@@ -124,7 +124,7 @@ def icon(size):
     if size == 32:
         left, top, right, bottom, fold = 4, 2, 27, 29, 6
         grid = range(8, 27, 5)
-        points = [(7, 23), (11, 14), (16, 19), (21, 8), (25, 13)]
+        points = [(7, 23), (11, 14), (16, 19), (20, 10), (24, 15)]
         thick, mark = 2, 3
     else:
         left, top, right, bottom, fold = 2, 1, 13, 14, 4
@@ -141,12 +141,14 @@ def icon(size):
     c.hline(left, right, bottom, GRAY)
     c.vline(right, top + fold, bottom, GRAY)
     for i in range(fold + 1):
-        for x in range(right - fold + i + 1, right + 1):
-            c.put(x, top + i, CLEAR)
+        for x in range(right - fold, right + 1):
+            if x - (right - fold) > i:
+                c.put(x, top + i, CLEAR)  # cut off above the diagonal
+            elif x - (right - fold) < i:
+                c.put(x, top + i, SILVER)  # the flap folded over below it
         c.put(right - fold + i, top + i, GRAY)
     c.hline(right - fold, right - 1, top + fold, GRAY)
     c.vline(right - fold, top, top + fold, GRAY)
-    c.line(right - fold + 1, top + fold - 1, right - 1, top + fold - 1, SILVER)
     for (x0, y0), (x1, y1) in zip(points, points[1:]):
         c.line(x0, y0, x1, y1, BLUE, thick)
     for x, y in points:
