@@ -1,0 +1,119 @@
+#include "setup_session.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace setup_e2e {
+
+namespace {
+
+std::string ToCodePage932(const std::string& utf8)
+{
+    int wide = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
+    std::vector<wchar_t> text(wide);
+    MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, text.data(), wide);
+    int bytes = WideCharToMultiByte(932, 0, text.data(), -1, nullptr, 0, nullptr, nullptr);
+    std::string result(bytes, '\0');
+    WideCharToMultiByte(932, 0, text.data(), -1, result.data(), bytes, nullptr, nullptr);
+    result.resize(bytes - 1);
+    return result;
+}
+
+} // namespace
+
+std::string Script(std::initializer_list<const char*> lines)
+{
+    std::string text;
+    for (const char* line : lines) text += ToCodePage932(line) + "\r\n";
+    return text;
+}
+
+TempFolder::TempFolder(const std::wstring& name)
+{
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    static int serial = 0;
+    m_path = std::wstring(temp) + L"setup-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+             std::to_wstring(++serial) + name;
+    std::filesystem::create_directories(m_path);
+}
+
+TempFolder::~TempFolder()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
+}
+
+SetupCopy::SetupCopy(const std::string& script, const std::wstring& folder) : m_folder(m_temp / folder)
+{
+    std::filesystem::create_directories(m_folder);
+    CopyFileW(SETUP_EXE, ProgramPath().c_str(), FALSE);
+    std::ofstream(std::filesystem::path(ScriptPath()), std::ios::binary) << script;
+}
+
+std::string SetupCopy::ScriptBytes() const
+{
+    std::ifstream file(std::filesystem::path(ScriptPath()), std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+std::wstring SetupCopy::Value(const wchar_t* section, const wchar_t* key) const
+{
+    wchar_t value[1024];
+    GetPrivateProfileStringW(section, key, L"(missing)", value, 1024, ScriptPath().c_str());
+    return value;
+}
+
+e2e::Process SetupCopy::Start(const std::wstring& arguments) const
+{
+    return e2e::Process::Launch(ProgramPath(), arguments, m_folder);
+}
+
+SetupRun::SetupRun(const SetupCopy& copy, const std::wstring& title, const std::wstring& arguments)
+    : process(copy.Start(arguments)), dialog(e2e::FindDialog(process.Id(), title))
+{
+}
+
+SetupLayout::SetupLayout() : m_units(L"ＭＳ Ｐゴシック", 9)
+{
+    m_rowHeight = m_units.ToPixels(7, 63, 82, 10).top - m_units.ToPixels(7, 45, 70, 10).top;
+}
+
+RECT SetupLayout::At(int x, int y, int width, int height, int rowsUp) const
+{
+    RECT rect = m_units.ToPixels(x, y, width, height);
+    OffsetRect(&rect, 0, -rowsUp * m_rowHeight);
+    return rect;
+}
+
+SIZE SetupLayout::ClientSize(int rowsShorter) const
+{
+    SIZE size = m_units.SizeToPixels(191, 157);
+    size.cy -= rowsShorter * m_rowHeight;
+    return size;
+}
+
+std::string Describe(const RECT& rect)
+{
+    return "(" + std::to_string(rect.left) + "," + std::to_string(rect.top) + ")-(" + std::to_string(rect.right) +
+           "," + std::to_string(rect.bottom) + ")";
+}
+
+std::wstring UninstallKey(const std::wstring& product)
+{
+    return L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + product;
+}
+
+bool KeyExists(HKEY root, const std::wstring& path)
+{
+    HKEY key;
+    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    RegCloseKey(key);
+    return true;
+}
+
+} // namespace setup_e2e
