@@ -28,6 +28,23 @@ std::wstring Product(const wchar_t* name)
     return std::wstring(L"SetupE2E") + name + std::to_wstring(GetCurrentProcessId());
 }
 
+// The colour the screen shows at a point of the dialog's client area.
+COLORREF ClientPixel(HWND dialog, POINT point)
+{
+    ClientToScreen(dialog, &point);
+    HDC screen = GetDC(nullptr);
+    COLORREF colour = GetPixel(screen, point.x, point.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+// A point on the left edge of the program icon (blue) when it is painted
+// at the icon frame's corner.
+POINT IconEdge(const RECT& frame)
+{
+    return {frame.left + 3, frame.top + 20};
+}
+
 std::string Narrow(const std::wstring& text)
 {
     return std::string(text.begin(), text.end()); // test names and paths are ASCII
@@ -42,7 +59,9 @@ TEST(SetupDialog, MenuOptionAlwaysOnHidesItsRow)
     std::wstring product = Product(L"Menu");
     SetupCopy copy(Script({"[Setup]", "Name=Menu three", "[Root]", ("Name=" + Narrow(product)).c_str(),
                            "[Check]", "Menu=3", "Desktop=1", "Startup=1", "Ext=1", "Send=1", "Copy=2", "Del=1",
-                           "[Readme]", "Done=1", "[CopyFile]", "Self=bin\\Tool.exe"}));
+                           "[Readme]", "Done=1", "[CopyFile]", "Self=bin\\Tool.exe",
+                           // The icon file is taken from the current folder: setup's own icon.
+                           "[Desktop]", "Icon=Setup.exe", "IconNo=5"}));
     SetupRun run(copy, L"Menu three");
     ASSERT_TRUE(run.dialog);
     HWND d = run.dialog;
@@ -91,6 +110,10 @@ TEST(SetupDialog, MenuOptionAlwaysOnHidesItsRow)
     EXPECT_ITEM_AT(d, 1018, layout.At(169, 133, 18, 20, 1));
     EXPECT_EQ(ClientSize(d).cy, layout.ClientSize(1).cy);
 
+    // The icon index comes from Check IconNo (missing: 0), not Desktop IconNo.
+    Sleep(200);
+    EXPECT_EQ(ClientPixel(d, IconEdge(layout.At(169, 133, 18, 20, 1))), RGB(0x1f, 0x5f, 0xa8));
+
     // Only looked at: no key of the product appears in the uninstall list.
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UninstallKey(product)));
 }
@@ -129,6 +152,10 @@ TEST(SetupDialog, DesktopStartupAndCopyCloseThreeRows)
     EXPECT_ITEM_AT(d, IDOK, layout.At(7, 136, 48, 14, 3));
     EXPECT_ITEM_AT(d, 3, layout.At(111, 136, 48, 14, 3));
     EXPECT_EQ(ClientSize(d).cy, layout.ClientSize(3).cy);
+
+    // No Desktop Icon: nothing is painted at the icon frame.
+    Sleep(200);
+    EXPECT_EQ(ClientPixel(d, IconEdge(layout.At(169, 133, 18, 20, 3))), GetSysColor(COLOR_BTNFACE));
 }
 
 // Nothing offered: five free rows on both sides, the group and the ReadMe
