@@ -30,7 +30,8 @@ Process& Process::operator=(Process&& other) noexcept
     return *this;
 }
 
-Process Process::Launch(const std::wstring& program, const std::wstring& arguments, const std::wstring& folder)
+Process Process::Launch(const std::wstring& program, const std::wstring& arguments, const std::wstring& folder,
+                        bool quiet)
 {
     std::wstring line = L"\"" + program + L"\"";
     if (!arguments.empty()) line += L" " + arguments;
@@ -40,11 +41,20 @@ Process Process::Launch(const std::wstring& program, const std::wstring& argumen
 
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
+    HANDLE nowhere = INVALID_HANDLE_VALUE;
+    if (quiet) {
+        SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+        nowhere = CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                              OPEN_EXISTING, 0, nullptr);
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdInput = startup.hStdOutput = startup.hStdError = nowhere;
+    }
     PROCESS_INFORMATION info{};
     Process process;
-    if (!CreateProcessW(program.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.empty() ? nullptr : folder.c_str(), &startup, &info))
-        return process;
+    BOOL created = CreateProcessW(program.c_str(), buffer.data(), nullptr, nullptr, quiet, 0, nullptr,
+                                  folder.empty() ? nullptr : folder.c_str(), &startup, &info);
+    if (nowhere != INVALID_HANDLE_VALUE) CloseHandle(nowhere);
+    if (!created) return process;
     CloseHandle(info.hThread);
     process.m_process = info.hProcess;
     process.m_id = info.dwProcessId;

@@ -19,9 +19,10 @@ public:
 
     // Starts `program` with the command line `"program" arguments`; the
     // arguments reach the program exactly as given (quotes, tabs and all).
-    // An empty `folder` keeps the current folder.
+    // An empty `folder` keeps the current folder. With `quiet`, a console
+    // program's output goes nowhere instead of into the test's log.
     static Process Launch(const std::wstring& program, const std::wstring& arguments = L"",
-                          const std::wstring& folder = L"");
+                          const std::wstring& folder = L"", bool quiet = false);
 
     bool Started() const { return m_process != nullptr; }
     DWORD Id() const { return m_id; }

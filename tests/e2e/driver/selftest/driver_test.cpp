@@ -49,6 +49,25 @@ TEST(Driver, MeasuresPositionsInDialogUnits)
     EXPECT_TRUE(EqualRect(&cancel, &want));
 }
 
+TEST(Driver, ReadsDialogTemplatesFromTheProgramFile)
+{
+    DialogTemplate dialog = ReadDialogTemplate(SAMPLE_DIALOG_EXE, 100);
+    ASSERT_TRUE(dialog.found);
+    EXPECT_EQ(dialog.title, kTitle);
+    EXPECT_EQ(dialog.font, L"ＭＳ Ｐゴシック");
+    EXPECT_EQ(dialog.pointSize, 9);
+    EXPECT_EQ(dialog.cx, 160);
+    ASSERT_EQ(dialog.items.size(), 8u);
+    EXPECT_EQ(dialog.items[0].className, L"Edit");
+    EXPECT_EQ(dialog.items[1].text, L"検査");
+    EXPECT_EQ(dialog.items[1].style & BS_TYPEMASK, DWORD(BS_AUTOCHECKBOX));
+    const DialogItem* cancel = dialog.Item(IDCANCEL);
+    ASSERT_TRUE(cancel);
+    EXPECT_EQ(cancel->x, 60);
+    EXPECT_EQ(cancel->cy, 14);
+    EXPECT_FALSE(ReadDialogTemplate(SAMPLE_DIALOG_EXE, 999).found);
+}
+
 TEST(Driver, TypesClicksAndAnswersMessageBoxes)
 {
     Sample sample;
