@@ -62,18 +62,10 @@ TEST(SpecialFolders, AreTheSystemsOwn)
     GetWindowsDirectoryA(expected, sizeof expected);
     EXPECT_EQ(Folder(MacroFolder::Windows), expected);
     EXPECT_EQ(Lower(Folder(MacroFolder::Programs)), "c:\\program files");
+    EXPECT_EQ(Resolved("%SYSTEM%\\x.dll", "C:\\App", false), Folder(MacroFolder::System) + "\\x.dll");
     std::string desktop = Folder(MacroFolder::Desktop);
     EXPECT_NE(desktop, "");
     EXPECT_TRUE(PathExists(desktop.c_str())) << desktop;
-}
-
-TEST(ResolvePath, MacrosAndRelativeValues)
-{
-    std::string system = Folder(MacroFolder::System);
-    EXPECT_EQ(Resolved("%SYSTEM%\\x.dll", "C:\\App", false), system + "\\x.dll");
-    EXPECT_EQ(Resolved("%programs%\\Tool", "C:\\App", false), Folder(MacroFolder::Programs) + "\\Tool");
-    EXPECT_EQ(Resolved("x.exe", "C:\\App", false), "C:\\App\\x.exe");
-    EXPECT_EQ(Resolved("!C:\\Tools\\x.exe", "C:\\App", true), "C:\\Tools\\x.exe");
 }
 
 TEST(ResolvePath, ProgramsFallsBackToTheWindowsFolder)
@@ -119,16 +111,6 @@ TEST(ResolvePath, ProgramLookupThroughTheShellAndTheClassesRoot)
     // is taken relative to the base.
     EXPECT_EQ(Resolved("1", base.Path(), true), base / "1");
     EXPECT_EQ(Resolved("x.nosuchextension", base.Path(), true), "");
-}
-
-TEST(DefaultInstallFolder, PlainNamesGoToTheSystemDrive)
-{
-    char folder[kPathSize];
-    DefaultInstallFolder("Tool", folder);
-    std::string system = Folder(MacroFolder::System);
-    EXPECT_EQ(std::string(folder), system.substr(0, 3) + "Tool");
-    DefaultInstallFolder("%programs%\\Tool", folder);
-    EXPECT_EQ(std::string(folder), Folder(MacroFolder::Programs) + "\\Tool");
 }
 
 TEST(ExpandMacros, RootIsTheInstallFolderOfTheRunningScript)

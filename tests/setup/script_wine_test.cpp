@@ -47,20 +47,6 @@ TEST(Script, NamesMatchInAnyCaseAndMissingGivesTheDefault)
     EXPECT_EQ(ReadProfileText(missing.c_str(), "Setup", "Name", text), 0u);
 }
 
-TEST(Script, WritesReplaceValuesAndReachTheFile)
-{
-    TempFolder folder;
-    std::string script = folder.Write("Setup.ini", Lines({"[Menu]", "Change=C:\\Old"}));
-    WriteProfileText(script.c_str(), "Menu", "Change", "");
-    WriteProfileText(script.c_str(), "Root", "Name", "App");
-    FlushProfile(script.c_str());
-    std::ifstream file(script, std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    EXPECT_NE(text.find("Change="), std::string::npos);
-    EXPECT_EQ(text.find("C:\\Old"), std::string::npos);
-    EXPECT_NE(text.find("[Root]"), std::string::npos);
-}
-
 TEST(Script, ListsEndAtTheFirstGap)
 {
     TempFolder folder;

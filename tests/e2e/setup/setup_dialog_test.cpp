@@ -67,17 +67,9 @@ TEST(SetupDialog, MenuOptionAlwaysOnHidesItsRow)
     HWND d = run.dialog;
     SetupLayout layout;
 
-    EXPECT_EQ(Caption(Item(d, 1013)), L"&Folder to install...");
-    EXPECT_EQ(Caption(Item(d, 1004)), L"&Menu");
-    EXPECT_EQ(Caption(Item(d, 1006)), L"Short&Cut");
-    EXPECT_EQ(Caption(Item(d, 1005)), L"&Startup");
-    EXPECT_EQ(Caption(Item(d, 1011)), L"Relate to &Ext.");
-    EXPECT_EQ(Caption(Item(d, 1012)), L"Send &To");
-    EXPECT_EQ(Caption(Item(d, 1009)), L"Co&py");
-    EXPECT_EQ(Caption(Item(d, 1010)), L"&Delete after...");
-    EXPECT_EQ(Caption(Item(d, IDOK)), L"OK");
-    EXPECT_EQ(Caption(Item(d, IDCANCEL)), L"Cancel");
-    EXPECT_EQ(Caption(Item(d, 3)), L"Readme");
+    ExpectCaptions(d, {{1013, L"&Folder to install..."}, {1004, L"&Menu"}, {1006, L"Short&Cut"},
+                       {1005, L"&Startup"}, {1011, L"Relate to &Ext."}, {1012, L"Send &To"}, {1009, L"Co&py"},
+                       {1010, L"&Delete after..."}, {IDOK, L"OK"}, {IDCANCEL, L"Cancel"}, {3, L"Readme"}});
     EXPECT_EQ(Caption(Item(d, 1022)), L"Tool.exe");
 
     // A plain folder name lies at the root of the system drive.
@@ -217,18 +209,7 @@ TEST(SetupDialog, VersionUpPresetsFromThePreviousInstallation)
     std::ofstream(std::filesystem::path(installed + L"\\Setup.ini"), std::ios::binary)
         << Script({"[Check]", "Menu=2", "Desktop=2", "Startup=0", "[Menu]", "Named=C:\\Prev\\Menu",
                    "[CopiedFile]", "Count=1"});
-    HKEY key;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, UninstallKey(product).c_str(), 0, nullptr, 0, KEY_SET_VALUE,
-                              nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    std::wstring command = installed + L"\\Setup.exe uninstall";
-    RegSetValueExW(key, L"UninstallString", 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
-                   static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
-    RegCloseKey(key);
-    struct RemoveKey {
-        std::wstring path;
-        ~RemoveKey() { RegDeleteTreeW(HKEY_LOCAL_MACHINE, path.c_str()); }
-    } removeKey{UninstallKey(product)};
+    UninstallEntry entry(product, installed + L"\\Setup.exe uninstall");
 
     SetupCopy copy(Script({"[Setup]", "Name=Version up", "[Root]", ("Name=%programs%\\" + Narrow(product)).c_str(),
                            "[Check]", "Menu=1", "Desktop=1", "Startup=2", "Ext=0", "Send=3", "Copy=1"}));

@@ -1,5 +1,8 @@
 #include "setup_session.h"
 
+#include <gtest/gtest.h>
+
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -99,8 +102,9 @@ SIZE SetupLayout::ClientSize(int rowsShorter) const
 
 std::string Describe(const RECT& rect)
 {
-    return "(" + std::to_string(rect.left) + "," + std::to_string(rect.top) + ")-(" + std::to_string(rect.right) +
-           "," + std::to_string(rect.bottom) + ")";
+    char text[80];
+    std::snprintf(text, sizeof text, "(%ld,%ld)-(%ld,%ld)", rect.left, rect.top, rect.right, rect.bottom);
+    return text;
 }
 
 std::wstring UninstallKey(const std::wstring& product)
@@ -114,6 +118,23 @@ bool KeyExists(HKEY root, const std::wstring& path)
     if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
     RegCloseKey(key);
     return true;
+}
+
+UninstallEntry::UninstallEntry(const std::wstring& product, const std::wstring& command)
+    : m_key(UninstallKey(product))
+{
+    RegSetKeyValueW(HKEY_LOCAL_MACHINE, m_key.c_str(), L"UninstallString", REG_SZ, command.c_str(),
+                    static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
+}
+
+UninstallEntry::~UninstallEntry()
+{
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, m_key.c_str());
+}
+
+void ExpectCaptions(HWND dialog, std::initializer_list<std::pair<int, const wchar_t*>> captions)
+{
+    for (const auto& [id, text] : captions) EXPECT_EQ(e2e::Caption(e2e::Item(dialog, id)), text) << "item " << id;
 }
 
 } // namespace setup_e2e

@@ -77,6 +77,22 @@ std::string Describe(const RECT& rect);
 std::wstring UninstallKey(const std::wstring& product);
 bool KeyExists(HKEY root, const std::wstring& path);
 
+// A product entered in the uninstall list with its uninstall command, as an
+// earlier installation leaves it; removed again at the end.
+class UninstallEntry {
+public:
+    UninstallEntry(const std::wstring& product, const std::wstring& command);
+    ~UninstallEntry();
+    UninstallEntry(const UninstallEntry&) = delete;
+    UninstallEntry& operator=(const UninstallEntry&) = delete;
+
+private:
+    std::wstring m_key;
+};
+
+// Each item of the dialog has its text.
+void ExpectCaptions(HWND dialog, std::initializer_list<std::pair<int, const wchar_t*>> captions);
+
 } // namespace setup_e2e
 
 // An item of the dialog stands where the layout says.

@@ -19,18 +19,11 @@ TEST(JapaneseTexts, InstallDialog)
     SetupRun run(copy, L"表示ソフト");
     ASSERT_TRUE(run.dialog);
     HWND d = run.dialog;
-    EXPECT_EQ(Caption(Item(d, 1013)), L"(&F)インストール先");
-    EXPECT_EQ(Caption(Item(d, 1004)), L"(&M)メニューに登録");
-    EXPECT_EQ(Caption(Item(d, 1006)), L"(&C)ショートカットを作成");
-    EXPECT_EQ(Caption(Item(d, 1005)), L"(&S)スタートアップに登録");
-    EXPECT_EQ(Caption(Item(d, 1011)), L"(&E)関連付けを行う");
-    EXPECT_EQ(Caption(Item(d, 1012)), L"(&T)「送る」に登録する");
-    EXPECT_EQ(Caption(Item(d, 1022)), L"インストーラー");
-    EXPECT_EQ(Caption(Item(d, 1009)), L"(&P)コピー");
-    EXPECT_EQ(Caption(Item(d, 1010)), L"(&D)終了後に削除");
-    EXPECT_EQ(Caption(Item(d, IDOK)), L"実行");
-    EXPECT_EQ(Caption(Item(d, IDCANCEL)), L"中止");
-    EXPECT_EQ(Caption(Item(d, 3)), L"説明を読む");
+    ExpectCaptions(d, {{1013, L"(&F)インストール先"}, {1004, L"(&M)メニューに登録"},
+                       {1006, L"(&C)ショートカットを作成"}, {1005, L"(&S)スタートアップに登録"},
+                       {1011, L"(&E)関連付けを行う"}, {1012, L"(&T)「送る」に登録する"}, {1022, L"インストーラー"},
+                       {1009, L"(&P)コピー"}, {1010, L"(&D)終了後に削除"}, {IDOK, L"実行"}, {IDCANCEL, L"中止"},
+                       {3, L"説明を読む"}});
     EXPECT_EQ(ItemText(d, 1007), L"C:\\ソフト表");
     EXPECT_EQ(copy.Value(L"Root", L"Name"), L"ソフト表");
 }
@@ -49,20 +42,7 @@ TEST(JapaneseTexts, InstalledAndVersionUpLabels)
         TempFolder previous;
         std::wstring installed = previous / product;
         std::filesystem::create_directories(installed);
-        HKEY key;
-        std::wstring path = UninstallKey(product);
-        ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                                  nullptr),
-                  ERROR_SUCCESS);
-        std::wstring command = installed + L"\\Setup.exe";
-        RegSetValueExW(key, L"UninstallString", 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
-                       static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
-        RegCloseKey(key);
-        struct RemoveKey {
-            std::wstring path;
-            ~RemoveKey() { RegDeleteTreeW(HKEY_LOCAL_MACHINE, path.c_str()); }
-        } removeKey{path};
-
+        UninstallEntry entry(product, installed + L"\\Setup.exe");
         std::string name(product.begin(), product.end());
         SetupCopy copy(Script({"[Setup]", "Name=版上げ", "[Root]", ("Name=%programs%\\" + name).c_str(),
                                "[Check]", "Copy=1"}));
