@@ -125,8 +125,13 @@ bool CConverterDlg::OnTimer(UINT_PTR id)
 
     m_strStatus += kTerminateProcess;
     UpdateData(false);
-    // This thread sleeps through the pause: paint the summary before it.
+    // This thread sleeps through the pause: paint the summary before it, and
+    // let the window system show it (Wine copies a window's drawing to the
+    // screen only when its thread looks at its messages; nothing is taken
+    // from the queue here).
     UpdateWindow(GetDlgItem(IDC_STATUS));
+    MSG message;
+    PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_NOYIELD);
     Sleep(kSummaryPauseMs);
     ShowWindow(GetDlgItem(IDC_STATUS), SW_HIDE);
     ShowInputControls(true);

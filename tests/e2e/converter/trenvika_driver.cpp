@@ -13,7 +13,7 @@ namespace trenvika {
 TempFolder::TempFolder()
 {
     const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string(test->test_suite_name()) + "." + test->name();
+    std::string name = test ? std::string(test->test_suite_name()) + "." + test->name() : "outside a test";
     m_path = std::filesystem::temp_directory_path() /
              (L"trenvika e2e " + std::wstring(name.begin(), name.end()));
     std::filesystem::remove_all(m_path);
