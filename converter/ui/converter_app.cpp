@@ -32,7 +32,7 @@ bool CConverterApp::InitInstance()
     return false;
 }
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
-    return RunApplication(instance, commandLine);
+    return RunApplication(instance);
 }

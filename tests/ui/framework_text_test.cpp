@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "framework/command_tail.h"
 #include "framework/file_filter.h"
 #include "framework/module_path.h"
 
@@ -29,4 +30,21 @@ TEST(ModulePath, BaseNameAndHelpFileBesideTheProgram)
     EXPECT_EQ(WithExtension(L"C:\\v1.2\\trenvika", L"HLP"), L"C:\\v1.2\\trenvika.HLP");
     EXPECT_EQ(FileBaseName(L"Z:/work/build/trenvika.exe"), L"trenvika");
     EXPECT_EQ(FileBaseName(L"trenvika"), L"trenvika");
+}
+
+TEST(CommandLineTail, SkipsTheProgramNameAndTheWhiteSpaceAfterIt)
+{
+    EXPECT_STREQ(CommandLineTail("trenvika.exe a.dxf b.dxf"), "a.dxf b.dxf");
+    EXPECT_STREQ(CommandLineTail("\"C:\\Program Files\\trenvika.exe\" \t \"a b.dxf\""), "\"a b.dxf\"");
+    // Quotes may start inside the name.
+    EXPECT_STREQ(CommandLineTail("C:\\\"Program Files\"\\trenvika.exe x"), "x");
+    EXPECT_STREQ(CommandLineTail("trenvika.exe"), "");
+    EXPECT_STREQ(CommandLineTail("trenvika.exe   "), "");
+    EXPECT_STREQ(CommandLineTail(nullptr), "");
+}
+
+TEST(CommandLineTail, ANameWithDoubleByteCharactersIsSkippedWhole)
+{
+    // C:\測量\trenvika.exe in code page 932.
+    EXPECT_STREQ(CommandLineTail("C:\\\x91\xaa\x97\xca\\trenvika.exe in.dxf"), "in.dxf");
 }

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "command_tail.h"
 #include "dialog.h"
 #include "module_path.h"
 
@@ -48,12 +49,15 @@ std::wstring ModulePath(HINSTANCE instance)
 
 } // namespace
 
-int RunApplication(HINSTANCE instance, const char* commandLine)
+int RunApplication(HINSTANCE instance)
 {
     CApplication* app = CApplication::s_app;
     if (!app) return 1;
     app->m_hInstance = instance;
-    app->m_strCmdLine = commandLine ? commandLine : "";
+    // Taken here rather than from MinGW's WinMain argument, which ends an
+    // unquoted program name at its first byte above 0x7F and hands the rest
+    // of the name over as arguments.
+    app->m_strCmdLine = CommandLineTail(GetCommandLineA());
     std::wstring module = ModulePath(instance);
     app->m_strAppName = FileBaseName(module);
     app->m_strHelpFilePath = WithExtension(module, L"HLP");

@@ -46,9 +46,9 @@ public:
     static constexpr ULONG_PTR kHelpResourceBase = 0x20000;
 
 private:
-    friend int RunApplication(HINSTANCE instance, const char* commandLine);
+    friend int RunApplication(HINSTANCE instance);
     static CApplication* s_app;
 };
 
 // The body of WinMain: sets up the application object and runs its start-up.
-int RunApplication(HINSTANCE instance, const char* commandLine);
+int RunApplication(HINSTANCE instance);

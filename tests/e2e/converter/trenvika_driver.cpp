@@ -10,12 +10,12 @@
 
 namespace trenvika {
 
-TempFolder::TempFolder()
+TempFolder::TempFolder(const std::wstring& name)
 {
     const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = test ? std::string(test->test_suite_name()) + "." + test->name() : "outside a test";
+    std::string testName = test ? std::string(test->test_suite_name()) + "." + test->name() : "outside a test";
     m_path = std::filesystem::temp_directory_path() /
-             (L"trenvika e2e " + std::wstring(name.begin(), name.end()));
+             (name.empty() ? L"trenvika e2e " + std::wstring(testName.begin(), testName.end()) : name);
     std::filesystem::remove_all(m_path);
     std::filesystem::create_directories(m_path);
 }

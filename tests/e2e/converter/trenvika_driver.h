@@ -18,10 +18,11 @@ inline const std::wstring kTitle = L"Trenvika";
 inline const std::wstring kFont = L"ＭＳ Ｐゴシック";
 constexpr WORD kFontSize = 9;
 
-// A folder of the test's own, with a blank in its name; removed afterwards.
+// A folder of the test's own, named after the test (with blanks) unless a
+// name is given; removed afterwards.
 class TempFolder {
 public:
-    TempFolder();
+    explicit TempFolder(const std::wstring& name = L"");
     ~TempFolder();
     std::filesystem::path operator/(const std::wstring& name) const { return m_path / name; }
 

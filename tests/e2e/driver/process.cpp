@@ -35,6 +35,16 @@ Process Process::Launch(const std::wstring& program, const std::wstring& argumen
 {
     std::wstring line = L"\"" + program + L"\"";
     if (!arguments.empty()) line += L" " + arguments;
+    return Start(program.c_str(), line, folder, quiet);
+}
+
+Process Process::LaunchCommandLine(const std::wstring& commandLine, const std::wstring& folder)
+{
+    return Start(nullptr, commandLine, folder, false);
+}
+
+Process Process::Start(const wchar_t* program, const std::wstring& line, const std::wstring& folder, bool quiet)
+{
     // CreateProcessW may write into the command line.
     std::vector<wchar_t> buffer(line.begin(), line.end());
     buffer.push_back(L'\0');
@@ -51,7 +61,7 @@ Process Process::Launch(const std::wstring& program, const std::wstring& argumen
     }
     PROCESS_INFORMATION info{};
     Process process;
-    BOOL created = CreateProcessW(program.c_str(), buffer.data(), nullptr, nullptr, quiet, 0, nullptr,
+    BOOL created = CreateProcessW(program, buffer.data(), nullptr, nullptr, quiet, 0, nullptr,
                                   folder.empty() ? nullptr : folder.c_str(), &startup, &info);
     if (nowhere != INVALID_HANDLE_VALUE) CloseHandle(nowhere);
     if (!created) return process;

@@ -24,6 +24,10 @@ public:
     static Process Launch(const std::wstring& program, const std::wstring& arguments = L"",
                           const std::wstring& folder = L"", bool quiet = false);
 
+    // Starts the whole `commandLine` as typed, program name included and
+    // quoted or not, as the system finds it.
+    static Process LaunchCommandLine(const std::wstring& commandLine, const std::wstring& folder = L"");
+
     bool Started() const { return m_process != nullptr; }
     DWORD Id() const { return m_id; }
     HANDLE Handle() const { return m_process; }
@@ -37,6 +41,7 @@ public:
     void Kill();
 
 private:
+    static Process Start(const wchar_t* program, const std::wstring& line, const std::wstring& folder, bool quiet);
     void Release();
 
     HANDLE m_process = nullptr;
