@@ -12,10 +12,10 @@ using namespace trenvika;
 
 namespace {
 
-bool Shoot(HWND window, const std::wstring& file)
+bool Shoot(HWND window, const std::wstring& file, int margin = 12)
 {
     Sleep(400); // let it paint
-    bool saved = SaveScreenshot(file, window, 12);
+    bool saved = SaveScreenshot(file, window, margin);
     if (!saved) std::fprintf(stderr, "trenvika_screenshots: could not save %ls\n", file.c_str());
     return saved;
 }
@@ -39,7 +39,7 @@ int wmain(int argc, wchar_t** argv)
         ok = Shoot(app.dialog, folder + L"\\converter-idle.png") && ok;
         SystemCommand(app.dialog, IDM_ABOUTBOX);
         HWND about = FindDialog(app.process.Id(), L"ﾊﾞｰｼﾞｮﾝ情報 Trenvika");
-        ok = about && Shoot(about, folder + L"\\converter-about.png") && ok;
+        ok = about && Shoot(about, folder + L"\\converter-about.png", 2) && ok; // the converter lies behind
         PressKey(about, VK_RETURN);
         WaitForWindowGone(about);
         PressKey(app.dialog, VK_ESCAPE);
