@@ -1,8 +1,11 @@
 // trenvika on a system whose code page is not 932 (run with LC_ALL=C.UTF-8).
+#include "gtest_wine_frames.h"
 #include "trenvika_driver.h"
 
 using namespace e2e;
 using namespace trenvika;
+
+const bool kWineFrames = UseWineFramesDuringTests({L"trénvika.exe", L"trenvika.exe"});
 
 TEST(CodePage1252, AnUnquotedProgramPathWithAccentsKeepsItsArguments)
 {

@@ -2,11 +2,15 @@
 #include <chrono>
 #include <vector>
 
+#include "gtest_wine_frames.h"
 #include "templates.h"
 #include "trenvika_driver.h"
 
 using namespace e2e;
 using namespace trenvika;
+
+// For all tests of this program.
+const bool kWineFrames = UseWineFramesDuringTests({L"trenvika.exe"});
 
 namespace {
 

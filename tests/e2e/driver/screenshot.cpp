@@ -168,7 +168,7 @@ bool ValueExists(const std::wstring& path, const wchar_t* name)
 
 } // namespace
 
-WineWindowFrames::WineWindowFrames(std::initializer_list<std::wstring> programFileNames)
+WineWindowFrames::WineWindowFrames(const std::vector<std::wstring>& programFileNames)
 {
     if (!UnderWine()) return;
     for (const std::wstring& program : programFileNames) {

@@ -24,7 +24,11 @@ bool SaveScreenshot(const std::wstring& path, HWND window = nullptr, int margin 
 // The destructor removes what it added. Outside Wine it does nothing.
 class WineWindowFrames {
 public:
-    explicit WineWindowFrames(std::initializer_list<std::wstring> programFileNames);
+    explicit WineWindowFrames(std::initializer_list<std::wstring> programFileNames)
+        : WineWindowFrames(std::vector<std::wstring>(programFileNames))
+    {
+    }
+    explicit WineWindowFrames(const std::vector<std::wstring>& programFileNames);
     ~WineWindowFrames();
     WineWindowFrames(const WineWindowFrames&) = delete;
     WineWindowFrames& operator=(const WineWindowFrames&) = delete;

@@ -4,8 +4,11 @@
 #include <filesystem>
 
 #include "e2e.h"
+#include "gtest_wine_frames.h"
 
 using namespace e2e;
+
+const bool kWineFrames = UseWineFramesDuringTests({L"e2e_sample_dialog.exe"});
 
 namespace {
 
@@ -128,7 +131,6 @@ TEST(Driver, KillEndsAProgramThatHangsOn)
 
 TEST(Driver, SavesAScreenshotOfAWindow)
 {
-    WineWindowFrames frames{L"e2e_sample_dialog.exe"};
     Sample sample;
     ASSERT_TRUE(sample.dialog);
     Sleep(300); // let it paint
