@@ -80,37 +80,7 @@ TEST(Resources, AboutBoxTemplate)
     EXPECT_EQ(about.font, kFont);
     EXPECT_EQ(about.pointSize, kFontSize);
     EXPECT_EQ(about.style, kAboutStyle);
-    ASSERT_EQ(about.items.size(), 4u);
-
-    const DialogItem& icon = about.items[0];
-    EXPECT_EQ(icon.className, L"Static");
-    EXPECT_EQ(icon.text, L"#128");
-    EXPECT_EQ(icon.style & SS_TYPEMASK, DWORD(SS_ICON));
-    EXPECT_EQ(icon.x, 11);
-    EXPECT_EQ(icon.y, 17);
-
-    const DialogItem& version = about.items[1];
-    EXPECT_EQ(version.text, L"Trenvika Version 1.2");
-    EXPECT_EQ(version.x, 40);
-    EXPECT_EQ(version.y, 10);
-    EXPECT_EQ(version.cx, 108);
-    EXPECT_EQ(version.cy, 8);
-
-    const DialogItem& credits = about.items[2];
-    EXPECT_EQ(std::count(credits.text.begin(), credits.text.end(), L'\n'), 2); // three lines
-    EXPECT_EQ(credits.x, 40);
-    EXPECT_EQ(credits.y, 25);
-    EXPECT_EQ(credits.cx, 107);
-    EXPECT_EQ(credits.cy, 30);
-
-    const DialogItem& ok = about.items[3];
-    EXPECT_EQ(ok.id, IDOK);
-    EXPECT_EQ(ok.text, L"OK");
-    EXPECT_EQ(ok.style & BS_TYPEMASK, DWORD(BS_DEFPUSHBUTTON));
-    EXPECT_EQ(ok.x, 61);
-    EXPECT_EQ(ok.y, 66);
-    EXPECT_EQ(ok.cx, 32);
-    EXPECT_EQ(ok.cy, 14);
+    ExpectControls(about, kAboutControls, std::size(kAboutControls));
 }
 
 TEST(Resources, AboutMenuTextIconAndBrowsePictures)
