@@ -1,6 +1,7 @@
 #pragma once
 // The application object: exactly one, a global constructed before WinMain,
-// which hands it the instance and the command line and runs its start-up.
+// whose RunApplication gives it the instance and the command line and runs
+// its start-up.
 #include <windows.h>
 
 #include <string>
