@@ -44,7 +44,8 @@ constexpr DWORD kAboutStyle = DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION
 inline const TemplateControl kAboutControls[] = {
     {-1, L"Static", L"#128", 11, 17, 0, 0, kChild | SS_ICON}, // the application icon, at its own size
     {-1, L"Static", L"Trenvika Version 1.2", 40, 10, 108, 8, kLabel | SS_NOPREFIX},
-    {-1, L"Static", L"DXF 3Dポリライン変換\nCopyright (C) By Harnel\nAll rights reserved.", 40, 25, 107, 30, kLabel},
+    {-1, L"Static", L"DXF 3Dポリライン変換\nCopyright (C) By Harnel\nAll rights reserved.", 40, 25, 107, 30,
+     kLabel},
     {IDOK, L"Button", L"OK", 61, 66, 32, 14, kChild | WS_GROUP | WS_TABSTOP | BS_DEFPUSHBUTTON},
 };
 

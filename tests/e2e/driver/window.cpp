@@ -33,7 +33,8 @@ std::vector<HWND> Children(HWND parent)
 
 bool IsDialog(HWND window) { return ClassName(window) == L"#32770"; }
 
-bool HasEdit(HWND dialog)
+// Message boxes have none of these; file and other dialogs do.
+bool HasInputControls(HWND dialog)
 {
     for (HWND child : Children(dialog)) {
         std::wstring name = ClassName(child);
@@ -91,7 +92,8 @@ HWND FindDialogByTitle(const std::wstring& title, DWORD timeoutMs)
 HWND FindMessageBox(DWORD processId, const std::wstring& title, DWORD timeoutMs)
 {
     return FindTopLevel(processId, timeoutMs, [&](HWND w) {
-        return IsDialog(w) && (title.empty() || Caption(w) == title) && !HasEdit(w) && !MessageBoxText(w).empty();
+        return IsDialog(w) && (title.empty() || Caption(w) == title) && !HasInputControls(w) &&
+               !MessageBoxText(w).empty();
     });
 }
 
