@@ -104,9 +104,3 @@ void RunMessageLoop(HWND background)
         DispatchMessageA(&message);
     }
 }
-
-void RepaintBackgroundWindow()
-{
-    if (g_setup.backWindow)
-        RedrawWindow(g_setup.backWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-}

@@ -36,6 +36,11 @@ public:
         if (m_hKey) RegCloseKey(m_hKey);
         m_hKey = nullptr;
     }
+    // Writes the key's changes to disk now.
+    void Flush() const
+    {
+        if (m_hKey) RegFlushKey(m_hKey);
+    }
     HKEY Handle() const { return m_hKey; }
 
 private:

@@ -182,22 +182,6 @@ TEST(SetupDialog, AgreementHidesTheReadmeButton)
     EXPECT_EQ(copy.Value(L"Readme", L"Done"), L"1");
 }
 
-// Unattended: no buttons, the saving plus one row cut off.
-TEST(SetupDialog, UnattendedRunHidesButtonsAndShrinks)
-{
-    SetupCopy copy(Script({"[Setup]", "Name=Unattended", "Auto=1", "[Root]", "Name=Quiet",
-                           "[Check]", "Menu=0", "Desktop=0", "Startup=1", "Ext=2", "Send=1", "Copy=1", "Del=1"}));
-    SetupRun run(copy, L"Unattended");
-    ASSERT_TRUE(run.dialog);
-    HWND d = run.dialog;
-    SetupLayout layout;
-    for (int id : {IDOK, IDCANCEL, 3, 1018, 1008}) EXPECT_FALSE(IsItemVisible(d, id)) << id;
-    EXPECT_TRUE(IsItemVisible(d, 1007));
-    EXPECT_EQ(ClientSize(d).cy, layout.ClientSize(3).cy);
-    EXPECT_ITEM_AT(d, 1011, layout.At(7, 98, 83, 10, 2));
-    EXPECT_TRUE(IsItemChecked(d, 1011));
-}
-
 // A previous installation in the uninstall list: its folder is proposed and
 // its script presets the offered options.
 TEST(SetupDialog, VersionUpPresetsFromThePreviousInstallation)
@@ -271,25 +255,15 @@ TEST(SetupDialog, InstalledScriptOffersUninstall)
     EXPECT_TRUE(WaitUntil([&] { return IsItemChecked(d, 1009) && AllOptionsEnabled(d, false); }));
 }
 
-// "uninstall" on an installed script checks the uninstall checkbox at once;
-// on a fresh install it only checks the copy checkbox.
-TEST(SetupDialog, UninstallArgument)
+// "uninstall" on a fresh install only checks the copy checkbox (on an
+// installed script it starts the uninstall: see the install tests).
+TEST(SetupDialog, UninstallArgumentOnAFreshInstall)
 {
-    {
-        SetupCopy copy(Script({"[Setup]", "Name=Auto uninstall", "[Check]", "Menu=2", "Desktop=1",
-                               "[Del]", "Auto=1", "Checked=0", "[CopiedFile]", "Count=3"}));
-        SetupRun run(copy, L"Auto uninstall", L"uninstall");
-        ASSERT_TRUE(run.dialog);
-        EXPECT_TRUE(IsItemChecked(run.dialog, 1009));
-        EXPECT_TRUE(WaitUntil([&] { return AllOptionsEnabled(run.dialog, false); }));
-    }
-    {
-        SetupCopy copy(Script({"[Setup]", "Name=Fresh", "[Check]", "Menu=2", "Desktop=1", "Copy=1"}));
-        SetupRun run(copy, L"Fresh", L"uninstall");
-        ASSERT_TRUE(run.dialog);
-        EXPECT_TRUE(IsItemChecked(run.dialog, 1009));
-        EXPECT_EQ(Caption(Item(run.dialog, 1009)), L"Co&py");
-        Sleep(300); // a posted command would have run by now
-        EXPECT_TRUE(AllOptionsEnabled(run.dialog, true));
-    }
+    SetupCopy copy(Script({"[Setup]", "Name=Fresh", "[Check]", "Menu=2", "Desktop=1", "Copy=1"}));
+    SetupRun run(copy, L"Fresh", L"uninstall");
+    ASSERT_TRUE(run.dialog);
+    EXPECT_TRUE(IsItemChecked(run.dialog, 1009));
+    EXPECT_EQ(Caption(Item(run.dialog, 1009)), L"Co&py");
+    Sleep(300); // a posted command would have run by now
+    EXPECT_TRUE(AllOptionsEnabled(run.dialog, true));
 }

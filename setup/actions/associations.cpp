@@ -1,0 +1,6 @@
+#include "associations.h"
+
+void ApplyAssociations(bool)
+{
+    // The associations come with the file-type step.
+}

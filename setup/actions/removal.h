@@ -1,0 +1,24 @@
+#pragma once
+// Removal of what an install put on disk. Files go to the Recycle Bin;
+// folders go only when they are empty. Nothing here asks or reports: what
+// could not be removed is listed by ListUndeleted.
+#include <cstddef>
+#include <string>
+
+// Deletes one file or folder through the shell, silently, to the Recycle Bin.
+void RecycleDelete(const char* path);
+
+// Deletes everything below `folder`, then the folder itself. Folders whose
+// name begins with "." are left, and with them their parents.
+void RemoveFolderTree(const char* folder);
+
+// The removal pass of an uninstall: the delete patterns of section Del,
+// the logged files newest first, the folders of DirRemove and the logged
+// folders innermost first. The first logged folder (normally the install
+// folder, which still holds the running setup) is left for the removal copy.
+void RemoveInstalledFiles();
+
+// What is still there of the above, and the install folder when it holds
+// more than setup itself: returns the length of the list (each path and a
+// line feed) and, with a `report`, appends the list to it.
+size_t ListUndeleted(std::string* report);
