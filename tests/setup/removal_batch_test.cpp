@@ -27,6 +27,7 @@ TEST(RemovalBatch, BoundedLoopOverTheProgramFile)
     ASSERT_TRUE(FormRemovalBatch("C:\\Program Files\\My Tool\\Setup.exe", text));
     const std::string program = "\"C:\\Program Files\\My Tool\\Setup.exe\"";
     EXPECT_EQ(Lines(text), (std::vector<std::string>{
+                               "@echo off",
                                "set DelusTries=0",
                                ":Repeat",
                                "set /a DelusTries+=1",
