@@ -147,14 +147,21 @@ void SetupDialog::FindPreviousInstallation()
     if (CopyText(m_szFolder, command)) m_bVersionUp = true;
 }
 
+// Root Name becomes a bare name: it names the product's entry in the
+// uninstall list from now on.
 void SetupDialog::ShowInstallFolder()
 {
+    char rootName[kPathSize];
+    ReadScriptText("Root", "Name", rootName);
     if (m_szFolder[0] == '\0') {
-        char rootName[kPathSize];
-        ReadScriptText("Root", "Name", rootName);
         DefaultInstallFolder(rootName, m_szFolder);
+        if (const char* last = FindLastCharDbcs(m_szFolder, '\\')) WriteScriptText("Root", "Name", last + 1);
+    } else {
+        // Found in the uninstall list: the name stays the one of the entry
+        // found, also when the user had installed into a folder of another
+        // name, so that a version-up and an uninstall keep to that entry.
+        WriteScriptText("Root", "Name", LastComponent(rootName));
     }
-    if (const char* last = FindLastCharDbcs(m_szFolder, '\\')) WriteScriptText("Root", "Name", last + 1);
     SetDlgItemTextA(m_hWnd, IDC_FOLDER, m_szFolder);
 }
 

@@ -37,6 +37,7 @@ bool FormRemovalBatch(const char* programPath, std::string& text)
     // batch gives up instead of running for ever. The wait is the usual
     // one of batch files: two pings of the own machine, one second apart.
     const std::string lines[] = {
+        "@echo off",
         "set DelusTries=0",
         ":Repeat",
         "set /a DelusTries+=1",

@@ -76,6 +76,14 @@ e2e::Process SetupCopy::Start(const std::wstring& arguments) const
     return e2e::Process::Launch(ProgramPath(), arguments, m_folder);
 }
 
+std::wstring SetupCopy::Put(const std::wstring& name, const std::string& bytes) const
+{
+    std::wstring path = m_folder + L"\\" + name;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    WriteBytes(path, bytes);
+    return path;
+}
+
 SetupRun::SetupRun(const SetupCopy& copy, const std::wstring& title, const std::wstring& arguments)
     : process(copy.Start(arguments)), dialog(e2e::FindDialog(process.Id(), title))
 {
@@ -130,6 +138,80 @@ UninstallEntry::UninstallEntry(const std::wstring& product, const std::wstring& 
 UninstallEntry::~UninstallEntry()
 {
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, m_key.c_str());
+}
+
+void WriteBytes(const std::wstring& path, const std::string& bytes)
+{
+    std::ofstream(std::filesystem::path(path), std::ios::binary) << bytes;
+}
+
+std::string ReadBytes(const std::wstring& path)
+{
+    std::ifstream file(std::filesystem::path(path), std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+bool Exists(const std::wstring& path)
+{
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void SetWriteTime(const std::wstring& path, int hours)
+{
+    const ULONGLONG day = 133500000000000000ull; // in 2024
+    ULONGLONG ticks = day + static_cast<ULONGLONG>(hours) * 36000000000ull;
+    FILETIME time = {static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
+    HANDLE file = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    SetFileTime(file, nullptr, nullptr, &time);
+    CloseHandle(file);
+}
+
+std::map<std::wstring, std::wstring> Section(const std::wstring& script, const wchar_t* section)
+{
+    std::vector<wchar_t> buffer(32768);
+    DWORD length = GetPrivateProfileSectionW(section, buffer.data(), static_cast<DWORD>(buffer.size()), script.c_str());
+    std::map<std::wstring, std::wstring> keys;
+    for (const wchar_t* line = buffer.data(); line < buffer.data() + length && *line; line += wcslen(line) + 1) {
+        std::wstring text = line;
+        size_t equals = text.find(L'=');
+        keys[text.substr(0, equals)] = equals == std::wstring::npos ? L"" : text.substr(equals + 1);
+    }
+    return keys;
+}
+
+WineTrash::WineTrash()
+{
+    wchar_t home[MAX_PATH];
+    DWORD length = GetEnvironmentVariableW(L"XDG_DATA_HOME", home, MAX_PATH);
+    if (length > 0 && length < MAX_PATH) {
+        std::wstring folder = std::wstring(L"Z:") + home;
+        for (wchar_t& c : folder)
+            if (c == L'/') c = L'\\';
+        std::filesystem::create_directories(folder);
+        m_folder = folder + L"\\Trash";
+    }
+    Empty();
+}
+
+WineTrash::~WineTrash()
+{
+    Empty();
+}
+
+bool WineTrash::Holds(const std::wstring& name) const
+{
+    return Known() && Exists(m_folder + L"\\files\\" + name);
+}
+
+void WineTrash::Empty() const
+{
+    if (!Known()) return;
+    std::error_code ignored;
+    for (const wchar_t* part : {L"\\files", L"\\info"})
+        for (const auto& entry : std::filesystem::directory_iterator(m_folder + part, ignored))
+            std::filesystem::remove_all(entry.path(), ignored);
 }
 
 void ExpectCaptions(HWND dialog, std::initializer_list<std::pair<int, const wchar_t*>> captions)

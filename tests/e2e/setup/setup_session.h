@@ -3,6 +3,7 @@
 // started and driven through the e2e driver.
 #include <windows.h>
 
+#include <map>
 #include <string>
 
 #include "e2e.h"
@@ -42,6 +43,9 @@ public:
     std::wstring Value(const wchar_t* section, const wchar_t* key) const;
 
     e2e::Process Start(const std::wstring& arguments = L"") const;
+
+    // Puts a file into the distribution folder beside Setup.exe.
+    std::wstring Put(const std::wstring& name, const std::string& bytes) const;
 
 private:
     TempFolder m_temp;
@@ -88,6 +92,36 @@ public:
 
 private:
     std::wstring m_key;
+};
+
+// Files as the tests make and read them.
+void WriteBytes(const std::wstring& path, const std::string& bytes);
+std::string ReadBytes(const std::wstring& path);
+bool Exists(const std::wstring& path);
+// Sets the last-write time: hours from a fixed day, so that files compare
+// older, newer or of the same age as the test needs.
+void SetWriteTime(const std::wstring& path, int hours);
+
+// The keys of a script section with their values (GetPrivateProfileSection).
+std::map<std::wstring, std::wstring> Section(const std::wstring& script, const wchar_t* section);
+
+// The Recycle Bin under Wine: the desktop's trash folder, which the tests
+// keep inside the build tree (XDG_DATA_HOME). Emptied when made and at the
+// end; its folders stay, since Wine finds them once per process.
+class WineTrash {
+public:
+    WineTrash();
+    ~WineTrash();
+    WineTrash(const WineTrash&) = delete;
+    WineTrash& operator=(const WineTrash&) = delete;
+
+    bool Known() const { return !m_folder.empty(); }
+    // The trash holds a file that was deleted from a place with this name.
+    bool Holds(const std::wstring& name) const;
+    void Empty() const;
+
+private:
+    std::wstring m_folder;
 };
 
 // Each item of the dialog has its text.
