@@ -49,7 +49,7 @@ std::set<std::wstring> RegistryEntries()
     GetTempPathW(MAX_PATH, temp);
     std::filesystem::path file = std::wstring(temp) + L"setup-e2e-registry-" + std::to_wstring(GetCurrentProcessId()) +
                                  L".reg";
-    e2e::Process regedit = e2e::Process::Launch(L"regedit.exe", L"/E \"" + file.wstring() + L"\"");
+    e2e::Process regedit = e2e::Process::LaunchCommandLine(L"regedit.exe /E \"" + file.wstring() + L"\"");
     regedit.WaitForExit(60000);
 
     std::set<std::wstring> entries;
@@ -68,16 +68,34 @@ std::set<std::wstring> RegistryEntries()
     return entries;
 }
 
+namespace {
+
+// Folders that are links out of the prefix (the user's Desktop, Documents
+// and the like lead into the Linux home) are listed one level deep: the
+// product may put a shortcut there, but the home is not the prefix's.
+void CollectEntries(const std::wstring& folder, bool recurse, std::set<std::wstring>& entries)
+{
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        std::wstring name = found.cFileName;
+        if (name == L"." || name == L"..") continue;
+        std::wstring path = folder + L"\\" + name;
+        entries.insert(path);
+        bool isFolder = found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
+        bool isLink = found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT;
+        if (isFolder && recurse) CollectEntries(path, !isLink, entries);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
+} // namespace
+
 std::set<std::wstring> DriveEntries()
 {
     std::set<std::wstring> entries;
-    std::error_code error;
-    auto options = std::filesystem::directory_options::skip_permission_denied;
-    for (auto it = std::filesystem::recursive_directory_iterator(L"C:\\", options, error);
-         it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
-        if (error) break;
-        entries.insert(it->path().wstring());
-    }
+    CollectEntries(L"C:", true, entries);
     return entries;
 }
 

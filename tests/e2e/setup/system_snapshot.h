@@ -11,7 +11,8 @@ namespace setup_e2e {
 // entry per key ("[key]") and per value ("[key] name=data").
 std::set<std::wstring> RegistryEntries();
 
-// Every file and folder on drive C:, by full path.
+// Every file and folder on drive C:, by full path; of the folders that lead
+// out of the prefix (the user's Desktop and the like) only the top level.
 std::set<std::wstring> DriveEntries();
 
 // What `after` holds and `before` does not ("+ ") and the other way round ("- ").
