@@ -26,13 +26,14 @@ enum class EntryStatus : unsigned char {
 // path resolved against the install folder).
 struct CopyEntry {
     CopyMarks marks;
+    char path[kPathSize]; // as written, without the marks
     char source[kPathSize];
-    char destination[kPathSize];
+    char destination[kPathSize]; // empty when it would not fit: the copy fails
 };
 
 class CopyStep {
 public:
-    CopyStep(HWND dialog) : m_hDialog(dialog) {}
+    explicit CopyStep(HWND dialog) : m_hDialog(dialog) {}
     void Run();
 
 private:
@@ -103,10 +104,9 @@ bool CopyStep::ReadEntry(int index, CopyEntry& entry) const
 {
     char value[kPathSize];
     if (ReadScriptText("CopyFile", KeyNumber(index), value) == 0) return false;
-    const char* path = TakeCopyMarks(value, entry.marks);
-    if (!CopyText(entry.source, m_szSourceFolder) || !JoinPath(entry.source, path)) entry.source[0] = '\0';
-    ResolvePath(path, m_szInstallFolder, entry.destination, false);
-    if (entry.destination[0] == '\0') CopyTextCut(entry.destination, path); // named in a report as written
+    CopyText(entry.path, TakeCopyMarks(value, entry.marks));
+    if (!CopyText(entry.source, m_szSourceFolder) || !JoinPath(entry.source, entry.path)) entry.source[0] = '\0';
+    ResolvePath(entry.path, m_szInstallFolder, entry.destination, false);
     return true;
 }
 
@@ -154,7 +154,7 @@ std::string CopyStep::ListOf(EntryStatus status) const
     for (size_t index = 0; index < m_status.size(); ++index) {
         if (m_status[index] != status) continue;
         if (!ReadEntry(static_cast<int>(index), entry)) break; // the script changed under us
-        list += entry.destination;
+        list += entry.destination[0] ? entry.destination : entry.path;
         list += "\r\n";
     }
     return list;
