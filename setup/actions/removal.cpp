@@ -95,7 +95,7 @@ void RecycleDelete(const char* path)
     // The shell takes a list of names that ends with an empty one: the
     // buffer keeps room for the second terminator even after a full path.
     char names[kPathSize + 1] = {};
-    if (!CopyText(names, kPathSize, path)) return;
+    if (path[0] == '\0' || !CopyText(names, kPathSize, path)) return;
     SHFILEOPSTRUCTA operation = {};
     operation.wFunc = FO_DELETE;
     operation.pFrom = names;

@@ -84,7 +84,7 @@ TEST(Distribution, InstallsAndUninstallsWithoutResidue)
     Snapshot before;
 
     Process setup = Process::Launch(medium / L"Setup.exe", L"", medium.Path());
-    HWND d = FindDialog(setup.Id(), L"Trenvika 1.2");
+    HWND d = FindSetupDialog(setup.Id(), L"Trenvika 1.2");
     ASSERT_TRUE(d);
     EXPECT_EQ(ItemText(d, 1007), kInstallFolder);
     ClickItem(d, IDOK);

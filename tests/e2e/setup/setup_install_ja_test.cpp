@@ -74,7 +74,7 @@ TEST(JapaneseInstall, QuestionReportsAndProgress)
     // The uninstall as the uninstall list starts it; the user's file stays.
     WriteBytes(app + L"\\doc\\memo.txt", "mine");
     Process uninstall = Process::Launch(app + L"\\Setup.exe", L"uninstall", app);
-    HWND d = FindDialog(uninstall.Id(), L"表示ソフト");
+    HWND d = FindSetupDialog(uninstall.Id(), L"表示ソフト");
     ASSERT_TRUE(d);
     EXPECT_TRUE(ProgressShows(d, L"システムの設定を削除しています．"));
     HWND remains = FindMessageBox(uninstall.Id(), L"ファイル・フォルダの削除", 15000);

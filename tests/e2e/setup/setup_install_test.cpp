@@ -204,7 +204,7 @@ void UninstallThroughTheDialog(const SampleProduct& p)
     std::filesystem::create_directories(p.At(L"logs"));
 
     Process process = Process::Launch(p.At(L"Setup.exe"), L"", p.app);
-    HWND d = FindDialog(process.Id(), L"Sample Product");
+    HWND d = FindSetupDialog(process.Id(), L"Sample Product");
     ASSERT_TRUE(d);
     EXPECT_EQ(Caption(Item(d, kLabel)), L"Installed");
     ClickItem(d, 1009);

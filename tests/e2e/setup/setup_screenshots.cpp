@@ -65,7 +65,7 @@ bool ShootInstallAndUninstall(const std::wstring& folder, const std::wstring& la
 
     WriteBytes(app + L"\\my-drawing.dxf", "0\r\nEOF\r\n");
     Process uninstall = Process::Launch(app + L"\\Setup.exe", L"", app);
-    HWND d = FindDialog(uninstall.Id(), L"Trenvika 1.2");
+    HWND d = FindSetupDialog(uninstall.Id(), L"Trenvika 1.2");
     if (!d) return false;
     ClickItem(d, 1009);
     WaitUntil([&] { return IsItemChecked(d, 1009); });

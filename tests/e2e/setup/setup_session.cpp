@@ -84,8 +84,22 @@ std::wstring SetupCopy::Put(const std::wstring& name, const std::string& bytes) 
     return path;
 }
 
+HWND FindSetupDialog(DWORD processId, const std::wstring& title, DWORD timeoutMs)
+{
+    HWND found = nullptr;
+    e2e::WaitUntil(
+        [&] {
+            for (HWND window : e2e::TopLevelWindows(processId))
+                if (e2e::ClassName(window) == L"#32770" && e2e::Caption(window) == title && e2e::Item(window, 1007))
+                    found = window;
+            return found != nullptr;
+        },
+        timeoutMs);
+    return found;
+}
+
 SetupRun::SetupRun(const SetupCopy& copy, const std::wstring& title, const std::wstring& arguments)
-    : process(copy.Start(arguments)), dialog(e2e::FindDialog(process.Id(), title))
+    : process(copy.Start(arguments)), dialog(FindSetupDialog(process.Id(), title))
 {
 }
 

@@ -52,6 +52,10 @@ private:
     std::wstring m_folder;
 };
 
+// The setup dialog of a process, titled `title`: the dialog with the folder
+// field, not one of its message boxes, which carry the same title.
+HWND FindSetupDialog(DWORD processId, const std::wstring& title, DWORD timeoutMs = e2e::kDefaultTimeoutMs);
+
 // Starts the copy and waits for its setup dialog, titled `title`. The
 // dialog opens 2 seconds after start.
 struct SetupRun {
