@@ -36,6 +36,11 @@ test-windows: windows
 test-fuzz: fuzz
 	@ctest --preset fuzz
 
+dist: deps
+	@cmake --preset windows >/dev/null
+	@cmake --build --preset windows --target dist
+	@echo "== build/windows/dist"
+
 bench: deps
 	@cmake --preset bench >/dev/null
 	@cmake --build --preset bench
