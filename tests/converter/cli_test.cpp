@@ -16,100 +16,88 @@ namespace {
 
 struct Result {
     int status;
-    std::string out, err;
+    std::string out, err; // LF line ends
 };
 
 Result RunCli(const TempFolder& folder, const std::string& arguments)
 {
-    std::string program = TRENVIKA_CLI;
+    std::string command = "\"" + std::string(TRENVIKA_CLI) + "\" " + arguments + " >\"" + folder.Path("out.txt") +
+                          "\" 2>\"" + folder.Path("err.txt") + "\"";
 #ifdef _WIN32
-    std::replace(program.begin(), program.end(), '/', '\\');
-#endif
-    std::string command = "\"" + program + "\" " + arguments + " >\"" + folder.Path("stdout.txt") + "\" 2>\"" +
-                          folder.Path("stderr.txt") + "\"";
-#ifdef _WIN32
+    std::replace(command.begin(), command.end(), '/', '\\');
     command = "\"" + command + "\""; // cmd /c strips one pair of quotes
 #endif
     int status = std::system(command.c_str());
 #ifndef _WIN32
     status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 #endif
-    auto normalise = [](std::string text) {
-        text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
-        return text;
+    auto text = [&](const char* name) {
+        std::string bytes = ReadBytes(folder.Path(name));
+        bytes.erase(std::remove(bytes.begin(), bytes.end(), '\r'), bytes.end());
+        return bytes;
     };
-    return {status, normalise(ReadBytes(folder.Path("stdout.txt"))), normalise(ReadBytes(folder.Path("stderr.txt")))};
+    return {status, text("out.txt"), text("err.txt")};
 }
 
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
-const std::string kSample = std::string(TEST_DATA_DIR) + "/../../samples/cross-section.dxf";
+const std::string kSample = Quoted(DataFile("../../../samples/cross-section.dxf"));
 
 } // namespace
 
 TEST(Cli, ConvertsAndPrintsTheSummary)
 {
     TempFolder folder;
-    Result run = RunCli(folder, Quoted(kSample) + " " + Quoted(folder.Path("out x.dxf")));
+    Result run = RunCli(folder, kSample + " " + Quoted(folder.Path("out x.dxf")));
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "002146 SourceLines\n000146 Points\n000006 PolyLines\n\n000006 WritePolyLines\n\n"
                        "Terminate Process\n");
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(ReadBytes(folder.Path("out x.dxf")), ReadBytes(DataFile("cross-section.x.expected.dxf")));
 
-    run = RunCli(folder, "--y " + Quoted(kSample) + " " + Quoted(folder.Path("out y.dxf")));
+    run = RunCli(folder, "--y " + kSample + " " + Quoted(folder.Path("out y.dxf")));
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(ReadBytes(folder.Path("out y.dxf")), ReadBytes(DataFile("cross-section.y.expected.dxf")));
-}
 
-TEST(Cli, ThreeDFlagsAreAnOption)
-{
-    TempFolder folder;
-    Result run = RunCli(folder, "--3d-flags " + Quoted(kSample) + " " + Quoted(folder.Path("out.dxf")));
+    // Group 70 follows the reference point of each POLYLINE and the z of each VERTEX.
+    run = RunCli(folder, "--3d-flags " + Quoted(DataFile("writer_example.dxf")) + " " + Quoted(folder.Path("3d.dxf")));
     EXPECT_EQ(run.status, 0);
-    std::string out = ReadBytes(folder.Path("out.dxf"));
-    EXPECT_NE(out.find("\r\n70\r\n8\r\n"), std::string::npos);
-    EXPECT_NE(out.find("\r\n70\r\n32\r\n"), std::string::npos);
-}
+    std::string out = ReadBytes(folder.Path("3d.dxf"));
+    EXPECT_NE(out.find("66\r\n1\r\n10\r\n0.0\r\n20\r\n0.0\r\n30\r\n0.0\r\n70\r\n8\r\n0\r\nVERTEX"), std::string::npos);
+    EXPECT_NE(out.find("30\r\n0.25\r\n70\r\n32\r\n0\r\nSEQEND"), std::string::npos);
 
-TEST(Cli, WrongArgumentsExplainThemselves)
-{
-    TempFolder folder;
-    for (const std::string& arguments : {std::string(""), Quoted(kSample), std::string("a b c"), std::string("--frobnicate a b")}) {
-        Result run = RunCli(folder, arguments);
-        EXPECT_EQ(run.status, 1) << arguments;
-        EXPECT_EQ(run.out, "") << arguments;
-        EXPECT_NE(run.err.find("--help"), std::string::npos) << arguments;
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << "one line: " << run.err;
-    }
     Result help = RunCli(folder, "--help");
     EXPECT_EQ(help.status, 0);
     for (const char* topic : {"--y", "--3d-flags", "Exit status", "SOURCE OUTPUT"})
         EXPECT_NE(help.out.find(topic), std::string::npos) << topic;
 }
 
-TEST(Cli, MissingSourceFailsWithoutWritingAnOutput)
+TEST(Cli, FailuresExitWithOneLineThatSaysWhy)
 {
     TempFolder folder;
-    Result run = RunCli(folder, Quoted(folder.Path("missing.dxf")) + " " + Quoted(folder.Path("out.dxf")));
-    EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.err.find("cannot open source"), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find("missing.dxf"), std::string::npos);
-    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);
-    EXPECT_FALSE(Exists(folder.Path("out.dxf")));
-}
-
-TEST(Cli, OutputThatCannotBeCreatedOrWritten)
-{
-    TempFolder folder;
-    Result run = RunCli(folder, Quoted(kSample) + " " + Quoted(folder.Path("no-such-folder/out.dxf")));
-    EXPECT_EQ(run.status, 3);
-    EXPECT_NE(run.err.find("cannot create output"), std::string::npos) << run.err;
-    EXPECT_NE(run.out.find("000000 WritePolyLines"), std::string::npos);
+    struct Case {
+        std::string arguments;
+        int status;
+        const char* message;
+    } cases[] = {
+        {kSample, 1, "--help"},
+        {"--frobnicate a b", 1, "--help"},
+        {Quoted(folder.Path("missing.dxf")) + " " + Quoted(folder.Path("out.dxf")), 2, "cannot open source"},
+        {kSample + " " + Quoted(folder.Path("no-such-folder/out.dxf")), 3, "cannot create output"},
 #ifndef _WIN32
-    run = RunCli(folder, Quoted(kSample) + " /dev/full");
-    EXPECT_EQ(run.status, 3);
-    EXPECT_NE(run.err.find("writing \"/dev/full\" failed"), std::string::npos) << run.err;
-    EXPECT_NE(run.out.find("000000 WritePolyLines"), std::string::npos);
+        {kSample + " /dev/full", 3, "writing \"/dev/full\" failed"},
 #endif
+    };
+    for (const Case& c : cases) {
+        Result run = RunCli(folder, c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.arguments;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << "one line: " << run.err;
+        // A run that got as far as the output reports what it wrote: nothing.
+        EXPECT_EQ(run.out.empty(), c.status < 3) << run.out;
+        if (c.status == 3) {
+            EXPECT_NE(run.out.find("000000 WritePolyLines"), std::string::npos);
+        }
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder / "out.dxf")) << "a missing source leaves the output alone";
 }
