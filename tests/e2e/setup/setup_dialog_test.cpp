@@ -1,9 +1,14 @@
-// The setup dialog driven as a person would, for scripts of several shapes
-// (English texts: OEM code page 437).
+// The setup dialog driven as a person would (English texts: OEM code page
+// 437): the start modes, the dialog's shape for scripts of several kinds,
+// and the folder browsers.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
+#include <shlobj.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <tuple>
+#include <vector>
 
 #include "setup_session.h"
 
@@ -12,258 +17,161 @@ using namespace setup_e2e;
 
 namespace {
 
-constexpr int kOptionIds[] = {1004, 1006, 1005, 1011, 1012, 1021};
+// A control's template rectangle in dialog units, moved up by `rowsUp`
+// option rows and made `rowsShorter` rows shorter.
+struct Place {
+    int id;
+    int x, y, width, height;
+    int rowsUp = 0;
+    int rowsShorter = 0;
+};
 
-bool AllOptionsEnabled(HWND dialog, bool enabled)
+// A script and the dialog that it should give.
+struct Shape {
+    const wchar_t* title;
+    std::string script;
+    const wchar_t* folder;    // the install folder proposed
+    const wchar_t* group;     // the installer-file group's caption
+    std::vector<int> hidden;
+    std::vector<int> checked; // of the option checkboxes; the others are not
+    std::vector<Place> places;
+    int rowsCut;              // from the dialog's height
+};
+
+bool Holds(const std::vector<int>& ids, int id)
 {
-    for (int id : kOptionIds)
-        if (IsItemEnabled(dialog, id) != enabled) return false;
-    return true;
+    return std::find(ids.begin(), ids.end(), id) != ids.end();
 }
 
-// The product name of a test: unique, so that the uninstall list of the
-// prefix holds nothing of another run.
-std::wstring Product(const wchar_t* name)
+// A rectangle as gtest can print it.
+std::tuple<LONG, LONG, LONG, LONG> Corners(const RECT& rect)
 {
-    return std::wstring(L"SetupE2E") + name + std::to_wstring(GetCurrentProcessId());
+    return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
-// The colour the screen shows at a point of the dialog's client area.
-COLORREF ClientPixel(HWND dialog, POINT point)
+// The folder browser that `button` opens, with its title line.
+HWND OpenBrowser(const SetupRun& run, int button, const std::wstring& title)
 {
-    ClientToScreen(dialog, &point);
-    HDC screen = GetDC(nullptr);
-    COLORREF colour = GetPixel(screen, point.x, point.y);
-    ReleaseDC(nullptr, screen);
-    return colour;
-}
-
-// A point on the left edge of the program icon (blue) when it is painted
-// at the icon frame's corner.
-POINT IconEdge(const RECT& frame)
-{
-    return {frame.left + 3, frame.top + 20};
-}
-
-std::string Narrow(const std::wstring& text)
-{
-    return std::string(text.begin(), text.end()); // test names and paths are ASCII
+    ClickItem(run.dialog, button);
+    HWND browser = FindMessageBox(run.process.Id());
+    EXPECT_TRUE(browser && MessageBoxText(browser) == title) << Narrow(MessageBoxText(browser));
+    return browser;
 }
 
 } // namespace
 
-// Check Menu 3: the Start-menu row is taken, hidden; the four rows below
-// move up one row and the dialog loses the one row both columns can spare.
-TEST(SetupDialog, MenuOptionAlwaysOnHidesItsRow)
+// "remove" is the removal copy: it makes no window, not even the background
+// that its script asks for, reads no script, ends after 5 seconds and has
+// its program deleted. "Remove" is a normal start, here from a folder with
+// blanks.
+TEST(StartModes, ExactArgumentText)
 {
-    std::wstring product = Product(L"Menu");
-    SetupCopy copy(Script({"[Setup]", "Name=Menu three", "[Root]", ("Name=" + Narrow(product)).c_str(),
-                           "[Check]", "Menu=3", "Desktop=1", "Startup=1", "Ext=1", "Send=1", "Copy=2", "Del=1",
-                           "[Readme]", "Done=1", "[CopyFile]", "Self=bin\\Tool.exe",
-                           // The icon file is taken from the current folder: setup's own icon.
-                           "[Desktop]", "Icon=Setup.exe", "IconNo=5"}));
-    SetupRun run(copy, L"Menu three");
+    const std::string script = Script({"[Setup]", "Name=Start", "[Back]", "Do=1", "[Check]", "Desktop=2"});
+    SetupCopy removal(script);
+    SetupCopy normal(script, L"Program Files\\My Tool");
+    ULONGLONG start = GetTickCount64();
+    Process remove = Process::Launch(removal.ProgramPath(), L"remove");
+    SetupRun run(normal.ProgramPath(), L"Start", L"Remove");
     ASSERT_TRUE(run.dialog);
-    HWND d = run.dialog;
+    EXPECT_TRUE(IsItemChecked(run.dialog, 1006));
+    EXPECT_TRUE(TopLevelWindows(remove.Id(), false).empty());
+    ClickItem(run.dialog, IDCANCEL);
+
+    ASSERT_TRUE(remove.WaitForExit(10000));
+    EXPECT_GE(GetTickCount64() - start, 4900u);
+    EXPECT_EQ(remove.ExitCode(), 0u);
+    EXPECT_EQ(ReadBytes(removal.ScriptPath()), script);
+    EXPECT_TRUE(WaitUntil([&] { return !Exists(removal.ProgramPath()); }));
+    EXPECT_TRUE(run.process.WaitForExit(8000));
+}
+
+// Options hidden by the script free their rows; the rows that both columns
+// can spare are cut from the dialog. Cancel empties Menu Change.
+TEST(SetupDialog, ShapesOfTheScripts)
+{
+    const Shape shapes[] = {
+        {L"Menu three",
+         Script({"[Setup]", "Name=Menu three", "[Root]", "Name=Menu Three", "[Menu]", "Change=C:\\Picked",
+                 "[Check]", "Menu=3", "Desktop=1", "Startup=1", "Ext=1", "Send=1", "Copy=2", "Del=1",
+                 "[Readme]", "Done=1", "[CopyFile]", "Self=bin\\Tool.exe"}),
+         L"C:\\Menu Three", L"Tool.exe", {1004, 1021}, {1004, 1009},
+         {{1006, 7, 63, 82, 10, 1}, {1012, 7, 115, 83, 10, 1}, {1010, 106, 72, 70, 10}, {1022, 98, 41, 86, 49},
+          {IDOK, 7, 136, 48, 14, 1}, {3, 111, 136, 48, 14, 1}},
+         1},
+        {L"Three rows",
+         Script({"[Setup]", "Name=Three rows", "[Root]", "Name=%programs%\\Three Rows", "[Menu]", "Change=C:\\Picked",
+                 "[Check]", "Menu=0", "Desktop=2", "Startup=1", "Ext=0", "Send=0", "Copy=1", "Del=0",
+                 "[Readme]", "Done=1"}),
+         L"C:\\Program Files\\Three Rows", L"Installer", {1004, 1021, 1011, 1012, 1010}, {1006},
+         {{1006, 7, 63, 82, 10, 1}, {1005, 7, 81, 83, 10, 1}, {1009, 106, 54, 70, 10}, {1022, 98, 41, 86, 49, 0, 1},
+          {IDOK, 7, 136, 48, 14, 3}, {3, 111, 136, 48, 14, 3}},
+         3},
+        {L"Bare",
+         Script({"[Setup]", "Name=Bare", "[Root]", "Name=Bare", "[Menu]", "Change=C:\\Picked"}),
+         L"C:\\Bare", L"Installer", {1004, 1021, 1006, 1005, 1011, 1012, 1022, 1009, 1010, 3}, {},
+         {{IDOK, 7, 136, 48, 14, 5}, {IDCANCEL, 58, 136, 48, 14, 5}},
+         5},
+    };
     SetupLayout layout;
+    for (const Shape& shape : shapes) {
+        SCOPED_TRACE(Narrow(shape.title));
+        SetupCopy copy(shape.script);
+        SetupRun run(copy.ProgramPath(), shape.title);
+        ASSERT_TRUE(run.dialog);
+        HWND d = run.dialog;
+        ExpectCaptions(d, {{1013, L"&Folder to install..."}, {1004, L"&Menu"}, {1006, L"Short&Cut"},
+                           {1005, L"&Startup"}, {1011, L"Relate to &Ext."}, {1012, L"Send &To"}, {1009, L"Co&py"},
+                           {1010, L"&Delete after..."}, {1022, shape.group}, {IDOK, L"OK"}, {IDCANCEL, L"Cancel"},
+                           {3, L"Readme"}});
+        EXPECT_EQ(ItemText(d, 1007), shape.folder);
+        // Root Name becomes the folder's last part; looking for an earlier
+        // installation leaves nothing in the uninstall list.
+        std::wstring name = copy.Value(L"Root", L"Name");
+        EXPECT_EQ(std::wstring(shape.folder).substr(std::wstring(shape.folder).rfind(L'\\') + 1), name);
+        EXPECT_FALSE(IsRegistered(name));
 
-    ExpectCaptions(d, {{1013, L"&Folder to install..."}, {1004, L"&Menu"}, {1006, L"Short&Cut"},
-                       {1005, L"&Startup"}, {1011, L"Relate to &Ext."}, {1012, L"Send &To"}, {1009, L"Co&py"},
-                       {1010, L"&Delete after..."}, {IDOK, L"OK"}, {IDCANCEL, L"Cancel"}, {3, L"Readme"}});
-    EXPECT_EQ(Caption(Item(d, 1022)), L"Tool.exe");
+        for (int id : {1004, 1021, 1006, 1005, 1011, 1012, 1022, 1009, 1010, IDOK, IDCANCEL, 3})
+            EXPECT_EQ(IsItemVisible(d, id), !Holds(shape.hidden, id)) << "item " << id;
+        for (int id : {1004, 1006, 1005, 1011, 1012, 1009, 1010})
+            EXPECT_EQ(IsItemChecked(d, id), Holds(shape.checked, id)) << "item " << id;
+        for (const Place& place : shape.places) {
+            RECT expected = layout.At(place.x, place.y, place.width, place.height, place.rowsUp);
+            expected.bottom -= place.rowsShorter * layout.RowHeight();
+            EXPECT_EQ(Corners(ItemRect(d, place.id)), Corners(expected)) << "item " << place.id;
+        }
+        EXPECT_EQ(ClientSize(d).cy, layout.ClientHeight(shape.rowsCut));
 
-    // A plain folder name lies at the root of the system drive.
-    wchar_t system[MAX_PATH];
-    GetSystemDirectoryW(system, MAX_PATH);
-    EXPECT_EQ(ItemText(d, 1007), std::wstring(system).substr(0, 3) + product);
-
-    EXPECT_FALSE(IsItemVisible(d, 1004));
-    EXPECT_TRUE(IsItemChecked(d, 1004));
-    EXPECT_FALSE(IsItemVisible(d, 1021));
-    for (int id : {1006, 1005, 1011, 1012}) {
-        EXPECT_TRUE(IsItemVisible(d, id)) << id;
-        EXPECT_FALSE(IsItemChecked(d, id)) << id;
+        ClickItem(d, IDCANCEL);
+        ASSERT_TRUE(run.process.WaitForExit(8000));
+        EXPECT_EQ(copy.Value(L"Menu", L"Change"), L"");
     }
-    EXPECT_ITEM_AT(d, 1006, layout.At(7, 63, 82, 10, 1));
-    EXPECT_ITEM_AT(d, 1005, layout.At(7, 81, 83, 10, 1));
-    EXPECT_ITEM_AT(d, 1011, layout.At(7, 98, 83, 10, 1));
-    EXPECT_ITEM_AT(d, 1012, layout.At(7, 115, 83, 10, 1));
-
-    EXPECT_TRUE(IsItemChecked(d, 1009));
-    EXPECT_FALSE(IsItemChecked(d, 1010));
-    EXPECT_ITEM_AT(d, 1009, layout.At(106, 54, 70, 10));
-    EXPECT_ITEM_AT(d, 1010, layout.At(106, 72, 70, 10));
-    EXPECT_ITEM_AT(d, 1022, layout.At(98, 41, 86, 49));
-
-    for (int id : {IDOK, IDCANCEL, 3}) EXPECT_TRUE(IsItemVisible(d, id)) << id;
-    EXPECT_ITEM_AT(d, IDOK, layout.At(7, 136, 48, 14, 1));
-    EXPECT_ITEM_AT(d, IDCANCEL, layout.At(58, 136, 48, 14, 1));
-    EXPECT_ITEM_AT(d, 3, layout.At(111, 136, 48, 14, 1));
-    EXPECT_ITEM_AT(d, 1018, layout.At(169, 133, 18, 20, 1));
-    EXPECT_EQ(ClientSize(d).cy, layout.ClientSize(1).cy);
-
-    // The icon index comes from Check IconNo (missing: 0), not Desktop IconNo.
-    Sleep(200);
-    EXPECT_EQ(ClientPixel(d, IconEdge(layout.At(169, 133, 18, 20, 1))), RGB(0x1f, 0x5f, 0xa8));
-
-    // Only looked at: no key of the product appears in the uninstall list.
-    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, UninstallKey(product)));
 }
 
-// The example of a fresh install with Menu 0, Desktop 2, Startup 1, Ext 0,
-// Send 0, Copy 1, Del 0: three rows free on both sides.
-TEST(SetupDialog, DesktopStartupAndCopyCloseThreeRows)
+// The install folder's browser, cancelled, changes nothing. A Start-menu
+// folder chosen gets the menu's name unless it ends with it, and becomes
+// Menu Change: Wine's "Administrative Tools" ends with "Tools".
+TEST(FolderBrowsers, TitlesAndTheChoice)
 {
-    SetupCopy copy(Script({"[Setup]", "Name=Three rows", "[Root]", "Name=%programs%\\Three Rows",
-                           "[Check]", "Menu=0", "Desktop=2", "Startup=1", "Ext=0", "Send=0", "Copy=1", "Del=0",
-                           "[Readme]", "Done=1"}));
-    SetupRun run(copy, L"Three rows");
+    SetupCopy copy(
+        Script({"[Setup]", "Name=Browse", "[Root]", "Name=Zed", "[Check]", "Menu=2", "[Menu]", "Name=Tools"}));
+    SetupRun run(copy.ProgramPath(), L"Browse");
     ASSERT_TRUE(run.dialog);
-    HWND d = run.dialog;
-    SetupLayout layout;
+    HWND browser = OpenBrowser(run, 1008, L"Install to...");
+    ASSERT_TRUE(browser);
+    ClickItem(browser, IDCANCEL);
+    ASSERT_TRUE(WaitForWindowGone(browser));
+    EXPECT_EQ(ItemText(run.dialog, 1007), L"C:\\Zed");
 
-    EXPECT_EQ(ItemText(d, 1007), L"C:\\Program Files\\Three Rows");
-    EXPECT_EQ(copy.Value(L"Root", L"Name"), L"Three Rows");
-    EXPECT_EQ(Caption(Item(d, 1022)), L"Installer");
-
-    for (int id : {1004, 1021, 1011, 1012, 1010}) EXPECT_FALSE(IsItemVisible(d, id)) << id;
-    EXPECT_TRUE(IsItemVisible(d, 1006));
-    EXPECT_TRUE(IsItemChecked(d, 1006));
-    EXPECT_TRUE(IsItemVisible(d, 1005));
-    EXPECT_FALSE(IsItemChecked(d, 1005));
-    EXPECT_ITEM_AT(d, 1006, layout.At(7, 63, 82, 10, 1));
-    EXPECT_ITEM_AT(d, 1005, layout.At(7, 81, 83, 10, 1));
-
-    EXPECT_TRUE(IsItemVisible(d, 1009));
-    EXPECT_FALSE(IsItemChecked(d, 1009));
-    EXPECT_ITEM_AT(d, 1009, layout.At(106, 54, 70, 10));
-    RECT group = layout.At(98, 41, 86, 49);
-    group.bottom -= layout.RowHeight();
-    EXPECT_ITEM_AT(d, 1022, group);
-
-    EXPECT_ITEM_AT(d, IDOK, layout.At(7, 136, 48, 14, 3));
-    EXPECT_ITEM_AT(d, 3, layout.At(111, 136, 48, 14, 3));
-    EXPECT_EQ(ClientSize(d).cy, layout.ClientSize(3).cy);
-
-    // No Desktop Icon: nothing is painted at the icon frame.
-    Sleep(200);
-    EXPECT_EQ(ClientPixel(d, IconEdge(layout.At(169, 133, 18, 20, 3))), GetSysColor(COLOR_BTNFACE));
-}
-
-// Nothing offered: five free rows on both sides, the group and the ReadMe
-// button hidden; Cancel ends setup and empties Menu Change.
-TEST(SetupDialog, NothingOfferedSavesFiveRowsAndCancelEnds)
-{
-    SetupCopy copy(Script({"[Setup]", "Name=Bare", "[Root]", "Name=Bare", "[Menu]", "Change=C:\\Picked\\Menu"}));
-    SetupRun run(copy, L"Bare");
-    ASSERT_TRUE(run.dialog);
-    HWND d = run.dialog;
-    SetupLayout layout;
-
-    for (int id : {1004, 1021, 1006, 1005, 1011, 1012, 1022, 1009, 1010, 3}) EXPECT_FALSE(IsItemVisible(d, id)) << id;
-    EXPECT_TRUE(IsItemVisible(d, IDOK));
-    EXPECT_ITEM_AT(d, IDOK, layout.At(7, 136, 48, 14, 5));
-    EXPECT_ITEM_AT(d, IDCANCEL, layout.At(58, 136, 48, 14, 5));
-    EXPECT_EQ(ClientSize(d).cy, layout.ClientSize(5).cy);
-
-    ClickItem(d, IDCANCEL);
-    ASSERT_TRUE(run.process.WaitForExit(8000));
-    EXPECT_EQ(run.process.ExitCode(), 0u);
-    EXPECT_EQ(copy.Value(L"Menu", L"Change"), L"");
-}
-
-// An agreement hides the ReadMe button and marks it read.
-TEST(SetupDialog, AgreementHidesTheReadmeButton)
-{
-    SetupCopy copy(Script({"[Setup]", "Name=Agree", "[Check]", "Copy=1", "[Readme]", "Done=1", "[Go]", "Agree=1"}));
-    SetupRun run(copy, L"Agree");
-    ASSERT_TRUE(run.dialog);
-    EXPECT_FALSE(IsItemVisible(run.dialog, 3));
-    EXPECT_EQ(copy.Value(L"Readme", L"Done"), L"1");
-}
-
-// A previous installation in the uninstall list: its folder is proposed and
-// its script presets the offered options.
-TEST(SetupDialog, VersionUpPresetsFromThePreviousInstallation)
-{
-    std::wstring product = Product(L"Prev");
-    TempFolder previous;
-    std::wstring installed = previous / product;
-    std::filesystem::create_directories(installed);
-    std::ofstream(std::filesystem::path(installed + L"\\Setup.ini"), std::ios::binary)
-        << Script({"[Check]", "Menu=2", "Desktop=2", "Startup=0", "[Menu]", "Named=C:\\Prev\\Menu",
-                   "[CopiedFile]", "Count=1"});
-    UninstallEntry entry(product, installed + L"\\Setup.exe uninstall");
-
-    SetupCopy copy(Script({"[Setup]", "Name=Version up", "[Root]", ("Name=%programs%\\" + Narrow(product)).c_str(),
-                           "[Check]", "Menu=1", "Desktop=1", "Startup=2", "Ext=0", "Send=3", "Copy=1"}));
-    SetupRun run(copy, L"Version up");
-    ASSERT_TRUE(run.dialog);
-    HWND d = run.dialog;
-
-    EXPECT_EQ(Caption(Item(d, 1013)), L"&Folder to version up");
-    EXPECT_EQ(ItemText(d, 1007), installed);
-    EXPECT_TRUE(IsItemVisible(d, 1008));
-    EXPECT_TRUE(IsItemChecked(d, 1004));   // 1 here, 2 before
-    EXPECT_TRUE(IsItemVisible(d, 1021));
-    EXPECT_TRUE(IsItemChecked(d, 1006));   // 1 here, 2 before
-    EXPECT_FALSE(IsItemChecked(d, 1005));  // 2 here, 0 before
-    EXPECT_FALSE(IsItemVisible(d, 1011));  // 0 stays 0
-    EXPECT_FALSE(IsItemVisible(d, 1012));  // 3 stays 3
-    EXPECT_TRUE(IsItemChecked(d, 1012));
-    EXPECT_EQ(copy.Value(L"Menu", L"Change"), L"C:\\Prev\\Menu");
-    EXPECT_EQ(copy.Value(L"Root", L"Name"), product);
-
-    ClickItem(d, IDCANCEL);
-    ASSERT_TRUE(run.process.WaitForExit(8000));
-    EXPECT_EQ(copy.Value(L"Menu", L"Change"), L"");
-}
-
-// An installed script offers uninstall: the copy checkbox becomes the
-// uninstall checkbox in the Start-menu row and disables the other options.
-TEST(SetupDialog, InstalledScriptOffersUninstall)
-{
-    SetupCopy copy(Script({"[Setup]", "Name=Installed", "Auto=1", "[Root]", "Name=Installed App",
-                           "[Check]", "Menu=2", "Desktop=1", "Startup=1", "Ext=1", "Send=1", "Copy=2", "Del=2",
-                           "[Del]", "Checked=1", "[CopiedFile]", "Count=1", "[Readme]", "Done=1"}));
-    SetupRun run(copy, L"Installed");
-    ASSERT_TRUE(run.dialog);
-    HWND d = run.dialog;
-    SetupLayout layout;
-
-    EXPECT_EQ(Caption(Item(d, 1013)), L"Installed");
-    EXPECT_FALSE(IsItemVisible(d, 1008));
-    EXPECT_TRUE(Style(Item(d, 1007)) & ES_READONLY);
-    EXPECT_EQ(Caption(Item(d, 1009)), L"Uninstall");
-    EXPECT_TRUE(IsItemVisible(d, 1009));
-    EXPECT_ITEM_AT(d, 1009, layout.At(106, 45, 70, 10));
-    EXPECT_FALSE(IsItemVisible(d, 1010));
-    EXPECT_FALSE(IsItemVisible(d, 1022));
-    EXPECT_TRUE(IsItemChecked(d, 1009));
-    EXPECT_TRUE(WaitUntil([&] { return AllOptionsEnabled(d, false); }));
-
-    // Setup Auto is reset, so the buttons stay.
-    EXPECT_TRUE(IsItemVisible(d, IDOK));
-    EXPECT_EQ(ClientSize(d).cy, layout.ClientSize(0).cy);
-    EXPECT_EQ(copy.Value(L"Check", L"Copy"), L"1");
-    EXPECT_EQ(copy.Value(L"Check", L"Del"), L"0");
-    EXPECT_EQ(copy.Value(L"Setup", L"Auto"), L"0");
-
-    ClickItem(d, 1009);
-    EXPECT_TRUE(WaitUntil([&] { return !IsItemChecked(d, 1009) && AllOptionsEnabled(d, true); }));
-    ClickItem(d, 1009);
-    EXPECT_TRUE(WaitUntil([&] { return IsItemChecked(d, 1009) && AllOptionsEnabled(d, false); }));
-}
-
-// "uninstall" on a fresh install only checks the copy checkbox (on an
-// installed script it starts the uninstall: see the install tests).
-TEST(SetupDialog, UninstallArgumentOnAFreshInstall)
-{
-    SetupCopy copy(Script({"[Setup]", "Name=Fresh", "[Check]", "Menu=2", "Desktop=1", "Copy=1"}));
-    SetupRun run(copy, L"Fresh", L"uninstall");
-    ASSERT_TRUE(run.dialog);
-    EXPECT_TRUE(IsItemChecked(run.dialog, 1009));
-    EXPECT_EQ(Caption(Item(run.dialog, 1009)), L"Co&py");
-    Sleep(300); // a posted command would have run by now
-    EXPECT_TRUE(AllOptionsEnabled(run.dialog, true));
+    browser = OpenBrowser(run, 1021, L"Where \"Tools\" is ?");
+    ASSERT_TRUE(browser);
+    // Typed as a person would to pick it in the folder tree (rooted at Programs).
+    HWND tree = FindWindowExW(browser, nullptr, WC_TREEVIEWW, nullptr);
+    for (wchar_t c : std::wstring(L"Administrative")) PostMessageW(tree, WM_CHAR, c, 1); // repeat count 1
+    EXPECT_TRUE(WaitUntil([&] { return SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0) != 0; }));
+    ClickItem(browser, IDOK);
+    wchar_t programs[MAX_PATH];
+    SHGetSpecialFolderPathW(nullptr, programs, CSIDL_PROGRAMS, FALSE);
+    const std::wstring chosen = programs + std::wstring(L"\\Administrative Tools");
+    EXPECT_TRUE(WaitUntil([&] { return copy.Value(L"Menu", L"Change") == chosen; }))
+        << Narrow(copy.Value(L"Menu", L"Change"));
 }

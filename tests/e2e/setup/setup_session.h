@@ -1,23 +1,87 @@
 #pragma once
 // A copy of Setup.exe with a script of the test's own in a fresh folder,
-// started and driven through the e2e driver.
+// started and driven through the e2e driver, and the files, registry and
+// Recycle Bin that it leaves for the test to read.
 #include <windows.h>
 
-#include <map>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "e2e.h"
+#include "gtest_wine_frames.h"
 
 namespace setup_e2e {
 
-// The texts of a script, one line each, written in code page 932 with CR LF.
-std::string Script(std::initializer_list<const char*> lines);
+// Frames drawn by Wine: no two-second wait for a window manager at each exit.
+inline const bool kWineFrames = e2e::UseWineFramesDuringTests({L"Setup.exe"});
+
+// The tests' names and paths are ASCII.
+inline std::string Narrow(const std::wstring& text)
+{
+    return std::string(text.begin(), text.end());
+}
+
+// The lines of a script (UTF-8 here), written in code page 932 with CR LF.
+inline std::string Script(std::initializer_list<const char*> lines)
+{
+    std::string text;
+    for (const char* line : lines) {
+        std::wstring wide(MultiByteToWideChar(CP_UTF8, 0, line, -1, nullptr, 0), L'\0');
+        MultiByteToWideChar(CP_UTF8, 0, line, -1, wide.data(), static_cast<int>(wide.size()));
+        std::string bytes(WideCharToMultiByte(932, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr), '\0');
+        WideCharToMultiByte(932, 0, wide.c_str(), -1, bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr);
+        text += bytes.c_str();
+        text += "\r\n";
+    }
+    return text;
+}
+
+inline void WriteBytes(const std::wstring& path, const std::string& bytes)
+{
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::ofstream(std::filesystem::path(path), std::ios::binary) << bytes;
+}
+
+inline std::string ReadBytes(const std::wstring& path)
+{
+    std::ifstream file(std::filesystem::path(path), std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+inline bool Exists(const std::wstring& path)
+{
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// Sets the last-write time to `hours` after a fixed moment, so that files
+// compare older, newer or of the same age as the test needs.
+inline void SetWriteTime(const std::wstring& path, int hours)
+{
+    std::filesystem::last_write_time(path, std::filesystem::file_time_type() + std::chrono::hours(hours));
+}
 
 // A fresh folder under the prefix's temporary folder, removed at the end.
 class TempFolder {
 public:
-    explicit TempFolder(const std::wstring& name = L"");
-    ~TempFolder();
+    explicit TempFolder(const std::wstring& name = L"")
+    {
+        static int serial = 0;
+        std::wstring unique = std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++serial);
+        m_path = (std::filesystem::temp_directory_path() / (L"setup-e2e-" + unique + name)).wstring();
+        std::filesystem::create_directories(m_path);
+    }
+    ~TempFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
 
@@ -28,24 +92,32 @@ private:
     std::wstring m_path;
 };
 
-// Setup.exe and its script in `folder` (a sub folder of a fresh temporary
-// folder, so that its name may hold blanks).
+// Setup.exe and its script in `folder`, a sub folder of a fresh temporary
+// folder (so that its name may hold blanks): the distribution folder.
 class SetupCopy {
 public:
-    explicit SetupCopy(const std::string& script, const std::wstring& folder = L"setup");
+    explicit SetupCopy(const std::string& script, const std::wstring& folder = L"setup") : m_folder(m_temp / folder)
+    {
+        std::filesystem::create_directories(m_folder);
+        CopyFileW(SETUP_EXE, ProgramPath().c_str(), FALSE);
+        WriteBytes(ScriptPath(), script);
+    }
 
-    const std::wstring& Folder() const { return m_folder; }
     std::wstring ProgramPath() const { return m_folder + L"\\Setup.exe"; }
     std::wstring ScriptPath() const { return m_folder + L"\\Setup.ini"; }
-    std::string ScriptBytes() const;
-
     // A value of the script as the file holds it now.
-    std::wstring Value(const wchar_t* section, const wchar_t* key) const;
-
-    e2e::Process Start(const std::wstring& arguments = L"") const;
-
-    // Puts a file into the distribution folder beside Setup.exe.
-    std::wstring Put(const std::wstring& name, const std::string& bytes) const;
+    std::wstring Value(const wchar_t* section, const wchar_t* key) const
+    {
+        wchar_t value[1024];
+        GetPrivateProfileStringW(section, key, L"(missing)", value, 1024, ScriptPath().c_str());
+        return value;
+    }
+    // A file of the product beside Setup.exe, of the given age.
+    void Put(const std::wstring& name, const std::string& bytes, int hours = 0) const
+    {
+        WriteBytes(m_folder + L"\\" + name, bytes);
+        SetWriteTime(m_folder + L"\\" + name, hours);
+    }
 
 private:
     TempFolder m_temp;
@@ -54,24 +126,45 @@ private:
 
 // The setup dialog of a process, titled `title`: the dialog with the folder
 // field, not one of its message boxes, which carry the same title.
-HWND FindSetupDialog(DWORD processId, const std::wstring& title, DWORD timeoutMs = e2e::kDefaultTimeoutMs);
+inline HWND FindSetupDialog(DWORD processId, const std::wstring& title)
+{
+    HWND found = nullptr;
+    e2e::WaitUntil([&] {
+        for (HWND window : e2e::TopLevelWindows(processId))
+            if (e2e::Caption(window) == title && e2e::Item(window, 1007)) found = window;
+        return found != nullptr;
+    });
+    return found;
+}
 
-// Starts the copy and waits for its setup dialog, titled `title`. The
-// dialog opens 2 seconds after start.
+// Setup started, and its dialog, which opens 2 seconds after the start.
 struct SetupRun {
-    SetupRun(const SetupCopy& copy, const std::wstring& title, const std::wstring& arguments = L"");
+    SetupRun(const std::wstring& program, const std::wstring& title, const std::wstring& arguments = L"")
+        : process(e2e::Process::Launch(program, arguments, std::filesystem::path(program).parent_path().wstring())),
+          dialog(FindSetupDialog(process.Id(), title))
+    {
+    }
     e2e::Process process;
-    HWND dialog = nullptr;
+    HWND dialog;
 };
 
-// Where a control of the setup dialog should stand: its template rectangle
-// in dialog units, moved up by whole option rows (the screen distance
-// between the first two option rows, as the dialog measures it).
+// Where the setup dialog's controls should stand: template rectangles in
+// dialog units, moved up by whole option rows (the distance between the
+// first two option rows, as the dialog measures it).
 class SetupLayout {
 public:
-    SetupLayout();
-    RECT At(int x, int y, int width, int height, int rowsUp = 0) const;
-    SIZE ClientSize(int rowsShorter) const; // of the 191 x 157 template
+    SetupLayout() : m_units(L"ＭＳ Ｐゴシック", 9)
+    {
+        m_rowHeight = m_units.ToPixels(7, 63, 82, 10).top - m_units.ToPixels(7, 45, 70, 10).top;
+    }
+    RECT At(int x, int y, int width, int height, int rowsUp = 0) const
+    {
+        RECT rect = m_units.ToPixels(x, y, width, height);
+        OffsetRect(&rect, 0, -rowsUp * m_rowHeight);
+        return rect;
+    }
+    // The client height of the 191 x 157 template, `rows` option rows shorter.
+    LONG ClientHeight(int rows) const { return m_units.SizeToPixels(191, 157).cy - rows * m_rowHeight; }
     int RowHeight() const { return m_rowHeight; }
 
 private:
@@ -79,66 +172,62 @@ private:
     int m_rowHeight;
 };
 
-std::string Describe(const RECT& rect);
+inline void ExpectCaptions(HWND dialog, std::initializer_list<std::pair<int, const wchar_t*>> captions)
+{
+    for (const auto& [id, text] : captions) EXPECT_EQ(e2e::Caption(e2e::Item(dialog, id)), text) << "item " << id;
+}
 
-// The registry key of a product in the system's uninstall list.
-std::wstring UninstallKey(const std::wstring& product);
-bool KeyExists(HKEY root, const std::wstring& path);
+// The progress line of the running setup comes to read `text`.
+inline bool ProgressShows(HWND dialog, const std::wstring& text)
+{
+    return e2e::WaitUntil([&] { return e2e::Caption(e2e::Item(dialog, 1013)) == text; }, 15000);
+}
 
-// A product entered in the uninstall list with its uninstall command, as an
-// earlier installation leaves it; removed again at the end.
-class UninstallEntry {
-public:
-    UninstallEntry(const std::wstring& product, const std::wstring& command);
-    ~UninstallEntry();
-    UninstallEntry(const UninstallEntry&) = delete;
-    UninstallEntry& operator=(const UninstallEntry&) = delete;
+// The product's entry in the system's uninstall list.
+inline std::wstring UninstallKey(const std::wstring& product)
+{
+    return L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + product;
+}
 
-private:
-    std::wstring m_key;
-};
-
-// Files as the tests make and read them.
-void WriteBytes(const std::wstring& path, const std::string& bytes);
-std::string ReadBytes(const std::wstring& path);
-bool Exists(const std::wstring& path);
-// Sets the last-write time: hours from a fixed day, so that files compare
-// older, newer or of the same age as the test needs.
-void SetWriteTime(const std::wstring& path, int hours);
-
-// The keys of a script section with their values (GetPrivateProfileSection).
-std::map<std::wstring, std::wstring> Section(const std::wstring& script, const wchar_t* section);
+inline bool IsRegistered(const std::wstring& product)
+{
+    HKEY key;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, UninstallKey(product).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
+}
 
 // The Recycle Bin under Wine: the desktop's trash folder, which the tests
 // keep inside the build tree (XDG_DATA_HOME). Emptied when made and at the
 // end; its folders stay, since Wine finds them once per process.
 class WineTrash {
 public:
-    WineTrash();
-    ~WineTrash();
+    WineTrash()
+    {
+        const wchar_t* home = _wgetenv(L"XDG_DATA_HOME");
+        if (!home) ADD_FAILURE() << "XDG_DATA_HOME is not set for this test";
+        std::filesystem::path data = std::filesystem::path(std::wstring(L"Z:") + (home ? home : L"")).make_preferred();
+        std::filesystem::create_directories(data);
+        m_folder = data / L"Trash";
+        Empty();
+    }
+    ~WineTrash() { Empty(); }
     WineTrash(const WineTrash&) = delete;
     WineTrash& operator=(const WineTrash&) = delete;
 
-    bool Known() const { return !m_folder.empty(); }
     // The trash holds a file that was deleted from a place with this name.
-    bool Holds(const std::wstring& name) const;
-    void Empty() const;
+    bool Holds(const std::wstring& name) const { return Exists((m_folder / L"files" / name).wstring()); }
 
 private:
-    std::wstring m_folder;
+    void Empty() const
+    {
+        std::error_code ignored;
+        for (const wchar_t* part : {L"files", L"info"})
+            for (const auto& entry : std::filesystem::directory_iterator(m_folder / part, ignored))
+                std::filesystem::remove_all(entry.path(), ignored);
+    }
+    std::filesystem::path m_folder;
 };
 
-// Each item of the dialog has its text.
-void ExpectCaptions(HWND dialog, std::initializer_list<std::pair<int, const wchar_t*>> captions);
-
 } // namespace setup_e2e
-
-// An item of the dialog stands where the layout says.
-#define EXPECT_ITEM_AT(dialog, id, expected)                                                     \
-    do {                                                                                         \
-        RECT actual_ = e2e::ItemRect(dialog, id);                                                \
-        RECT expected_ = (expected);                                                             \
-        EXPECT_TRUE(EqualRect(&actual_, &expected_))                                             \
-            << "item " << (id) << " at " << setup_e2e::Describe(actual_) << ", expected "        \
-            << setup_e2e::Describe(expected_);                                                   \
-    } while (0)
