@@ -10,55 +10,41 @@
 using namespace e2e;
 using namespace trenvika;
 
-namespace {
-
-bool Shoot(HWND window, const std::wstring& file, int margin = 12)
-{
-    Sleep(400); // let it paint
-    bool saved = SaveScreenshot(file, window, margin);
-    if (!saved) std::fprintf(stderr, "trenvika_screenshots: could not save %ls\n", file.c_str());
-    return saved;
-}
-
-} // namespace
-
 int wmain(int argc, wchar_t** argv)
 {
     if (argc != 2) {
         std::fprintf(stderr, "usage: trenvika_screenshots OUTPUT_FOLDER\n");
         return 2;
     }
-    std::wstring folder = argv[1];
     WineWindowFrames frames{L"trenvika.exe"};
     bool ok = true;
+    auto shoot = [&](HWND window, const wchar_t* name, int margin = 12) {
+        Sleep(400); // let it paint
+        bool saved = window && SaveScreenshot(std::wstring(argv[1]) + L"\\" + name, window, margin);
+        if (!saved) std::fprintf(stderr, "trenvika_screenshots: could not save %ls\n", name);
+        ok = ok && saved;
+    };
     {
         Trenvika app;
-        if (!app.dialog) return 1;
         SetText(Item(app.dialog, IDC_SOURCE), L"C:\\測量\\断面.dxf");
         SetText(Item(app.dialog, IDC_OUTPUT), L"C:\\測量\\断面3D.dxf");
-        ok = Shoot(app.dialog, folder + L"\\converter-idle.png") && ok;
+        shoot(app.dialog, L"converter-idle.png");
         SystemCommand(app.dialog, IDM_ABOUTBOX);
         HWND about = FindDialog(app.process.Id(), L"ﾊﾞｰｼﾞｮﾝ情報 Trenvika");
-        ok = about && Shoot(about, folder + L"\\converter-about.png", 2) && ok; // the converter lies behind
+        shoot(about, L"converter-about.png", 2); // the converter lies behind
         PressKey(about, VK_RETURN);
         WaitForWindowGone(about);
         PressKey(app.dialog, VK_ESCAPE);
         app.WaitForEnd();
     }
-    {
-        TempFolder temp;
-        std::filesystem::path drawing = temp / L"section.dxf";
-        WriteDrawing(drawing, 1500000);
-        SlowSource source(drawing, 500000, false);
-        Trenvika app(source.Path() + L" " + Quoted(temp / L"section 3d.dxf"));
-        if (!app.dialog) return 1;
-        WaitUntil([&] { return ParseStatus(app.Status()).sourceLines > 0; });
-        WaitUntil([&] { return ParseStatus(app.Status()).points > 0; });
-        ok = Shoot(app.dialog, folder + L"\\converter-running.png") && ok;
-        WaitUntil([&] { return app.SummaryShown(); }, 20000);
-        Sleep(300); // the summary stays up for a second
-        ok = SaveScreenshot(folder + L"\\converter-summary.png", app.dialog, 12) && ok;
-        app.WaitForEnd();
-    }
+    TempFolder temp;
+    WriteDrawing(temp / "section.dxf", 1500000);
+    SlowSource source(temp / "section.dxf", 500000);
+    Trenvika app(source.Path() + L" " + Quoted(temp / "section 3d.dxf"));
+    WaitUntil([&] { return SourceLines(app.Status()) > 20000; });
+    shoot(app.dialog, L"converter-running.png");
+    WaitUntil([&] { return app.SummaryShown(); }, 20000);
+    shoot(app.dialog, L"converter-summary.png"); // the summary stays up for a second
+    app.WaitForEnd();
     return ok ? 0 : 1;
 }
