@@ -4,33 +4,17 @@
 
 namespace e2e {
 
-namespace {
-
-// A DLGTEMPLATE with no controls, no menu, no class, no title and the font:
-// a sequence of WORDs, DWORD aligned at its start.
-std::vector<WORD> EmptyTemplate(const std::wstring& fontFace, WORD pointSize)
-{
-    std::vector<WORD> words(sizeof(DLGTEMPLATE) / sizeof(WORD), 0);
-    auto* header = reinterpret_cast<DLGTEMPLATE*>(words.data());
-    header->style = WS_POPUP | WS_CAPTION | DS_SETFONT;
-    header->cx = 100;
-    header->cy = 100;
-    words.insert(words.end(), {0, 0, 0, pointSize}); // menu, class, title, font size
-    words.insert(words.end(), fontFace.begin(), fontFace.end());
-    words.push_back(0);
-    return words;
-}
-
-INT_PTR CALLBACK IgnoreAll(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-
-} // namespace
-
 DialogUnits::DialogUnits(const std::wstring& fontFace, WORD pointSize)
 {
-    std::vector<WORD> words = EmptyTemplate(fontFace, pointSize);
+    // A DLGTEMPLATE without controls, menu, class or title, but with the
+    // font: style, extended style, no items, x, y, cx, cy, then the strings.
+    const DWORD style = WS_POPUP | WS_CAPTION | DS_SETFONT;
+    std::vector<WORD> words = {LOWORD(style), HIWORD(style), 0, 0, 0, 0, 0, 100, 100, 0, 0, 0, pointSize};
+    words.insert(words.end(), fontFace.begin(), fontFace.end());
+    words.push_back(0);
+    auto ignoreAll = [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; };
     HWND probe = CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
-                                            reinterpret_cast<const DLGTEMPLATE*>(words.data()), nullptr,
-                                            IgnoreAll, 0);
+                                            reinterpret_cast<const DLGTEMPLATE*>(words.data()), nullptr, ignoreAll, 0);
     if (!probe) return;
     RECT rect{0, 0, 4, 8};
     if (MapDialogRect(probe, &rect)) {

@@ -24,9 +24,6 @@ public:
     // Client size in pixels of a dialog of `width` x `height` dialog units.
     SIZE SizeToPixels(int width, int height) const;
 
-    int BaseX() const { return m_baseX; } // pixels per 4 horizontal dialog units
-    int BaseY() const { return m_baseY; } // pixels per 8 vertical dialog units
-
 private:
     int m_baseX = 0;
     int m_baseY = 0;

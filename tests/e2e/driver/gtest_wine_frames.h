@@ -17,20 +17,17 @@
 
 namespace e2e {
 
-class WineFramesEnvironment : public testing::Environment {
-public:
-    explicit WineFramesEnvironment(std::initializer_list<std::wstring> programs) : m_programs(programs) {}
-    void SetUp() override { m_frames = std::make_unique<WineWindowFrames>(m_programs); }
-    void TearDown() override { m_frames.reset(); }
-
-private:
-    std::vector<std::wstring> m_programs;
-    std::unique_ptr<WineWindowFrames> m_frames;
-};
-
 inline bool UseWineFramesDuringTests(std::initializer_list<std::wstring> programs)
 {
-    testing::AddGlobalTestEnvironment(new WineFramesEnvironment(programs));
+    struct Frames : testing::Environment {
+        std::vector<std::wstring> programs;
+        std::unique_ptr<WineWindowFrames> frames;
+        void SetUp() override { frames = std::make_unique<WineWindowFrames>(programs); }
+        void TearDown() override { frames.reset(); }
+    };
+    auto* environment = new Frames;
+    environment->programs = programs;
+    testing::AddGlobalTestEnvironment(environment); // which owns it
     return true;
 }
 

@@ -13,16 +13,12 @@ public:
     // Ends the program if it still runs, so that a failed test leaves nothing behind.
     ~Process();
     Process(Process&& other) noexcept;
-    Process& operator=(Process&& other) noexcept;
-    Process(const Process&) = delete;
-    Process& operator=(const Process&) = delete;
 
     // Starts `program` with the command line `"program" arguments`; the
     // arguments reach the program exactly as given (quotes, tabs and all).
-    // An empty `folder` keeps the current folder. With `quiet`, a console
-    // program's output goes nowhere instead of into the test's log.
+    // An empty `folder` keeps the current folder.
     static Process Launch(const std::wstring& program, const std::wstring& arguments = L"",
-                          const std::wstring& folder = L"", bool quiet = false);
+                          const std::wstring& folder = L"");
 
     // Starts the whole `commandLine` as typed, program name included and
     // quoted or not, as the system finds it.
@@ -30,7 +26,6 @@ public:
 
     bool Started() const { return m_process != nullptr; }
     DWORD Id() const { return m_id; }
-    HANDLE Handle() const { return m_process; }
 
     bool Running() const;
     // True once the program has ended, false when `timeoutMs` ran out first.
@@ -41,9 +36,6 @@ public:
     void Kill();
 
 private:
-    static Process Start(const wchar_t* program, const std::wstring& line, const std::wstring& folder, bool quiet);
-    void Release();
-
     HANDLE m_process = nullptr;
     DWORD m_id = 0;
 };

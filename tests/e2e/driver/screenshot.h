@@ -8,20 +8,21 @@
 
 namespace e2e {
 
-// Saves the screen as a PNG file (".bmp" in the name: a BMP file). With a
-// `window`, only its frame and `margin` pixels around it are kept. Returns
-// false when nothing could be captured or written.
+// Saves the screen as a PNG file. With a `window`, only its frame and
+// `margin` pixels around it are kept. Returns false when nothing could be
+// captured or written.
 //
 // The program under test may still be drawing: wait for the state you want
 // to show (WaitUntil) and give it a moment to paint before calling this.
 bool SaveScreenshot(const std::wstring& path, HWND window = nullptr, int margin = 8);
 
 // Under Wine on a bare X server (Xvfb, no window manager) nobody draws the
-// window frames, so screenshots lack captions. While this object lives,
-// the named programs started from then on get frames drawn by Wine itself,
-// with the fonts those need: the Japanese caption font (served by
-// IPAPGothic) and Marlett for the caption buttons (from Wine's own fonts).
-// The destructor removes what it added. Outside Wine it does nothing.
+// window frames, so screenshots lack captions, and Wine waits two seconds
+// for a window manager each time a managed window is hidden. While this
+// object lives, the named programs started from then on are unmanaged: Wine
+// draws their frames itself (the build's Wine prefix has the fonts for
+// them) and hides them at once. The destructor removes the settings it
+// made. Outside Wine it does nothing.
 class WineWindowFrames {
 public:
     explicit WineWindowFrames(std::initializer_list<std::wstring> programFileNames)
@@ -34,9 +35,7 @@ public:
     WineWindowFrames& operator=(const WineWindowFrames&) = delete;
 
 private:
-    std::vector<std::wstring> m_appKeys;   // AppDefaults keys made here
-    bool m_addedFontReplacement = false;
-    std::wstring m_copiedFont;             // font file copied here
+    std::vector<std::wstring> m_appKeys; // AppDefaults keys made here
 };
 
 } // namespace e2e

@@ -7,22 +7,6 @@ namespace e2e {
 
 namespace {
 
-struct EnumState {
-    DWORD processId;
-    bool visibleOnly;
-    std::vector<HWND> windows;
-};
-
-BOOL CALLBACK CollectTopLevel(HWND window, LPARAM param)
-{
-    auto& state = *reinterpret_cast<EnumState*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if ((state.processId == 0 || owner == state.processId) && (!state.visibleOnly || IsWindowVisible(window)))
-        state.windows.push_back(window);
-    return TRUE;
-}
-
 std::vector<HWND> Children(HWND parent)
 {
     std::vector<HWND> children;
@@ -49,11 +33,8 @@ HWND FindTopLevel(DWORD processId, DWORD timeoutMs, const std::function<bool(HWN
     WaitUntil(
         [&] {
             for (HWND window : TopLevelWindows(processId))
-                if (wanted(window)) {
-                    found = window;
-                    return true;
-                }
-            return false;
+                if (!found && wanted(window)) found = window;
+            return found != nullptr;
         },
         timeoutMs);
     return found;
@@ -73,20 +54,20 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD po
 
 std::vector<HWND> TopLevelWindows(DWORD processId, bool visibleOnly)
 {
-    EnumState state{processId, visibleOnly, {}};
-    EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&state));
-    return state.windows;
+    std::vector<HWND> windows;
+    for (HWND window : Children(GetDesktopWindow())) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if ((processId == 0 || owner == processId) && (!visibleOnly || IsWindowVisible(window)))
+            windows.push_back(window);
+    }
+    return windows;
 }
 
 HWND FindDialog(DWORD processId, const std::wstring& title, DWORD timeoutMs)
 {
     return FindTopLevel(processId, timeoutMs,
                         [&](HWND w) { return IsDialog(w) && (title.empty() || Caption(w) == title); });
-}
-
-HWND FindDialogByTitle(const std::wstring& title, DWORD timeoutMs)
-{
-    return FindTopLevel(0, timeoutMs, [&](HWND w) { return IsDialog(w) && Caption(w) == title; });
 }
 
 HWND FindMessageBox(DWORD processId, const std::wstring& title, DWORD timeoutMs)
@@ -97,27 +78,16 @@ HWND FindMessageBox(DWORD processId, const std::wstring& title, DWORD timeoutMs)
     });
 }
 
-bool WaitForWindowGone(HWND window, DWORD timeoutMs)
-{
-    return WaitUntil([&] { return !IsWindow(window); }, timeoutMs);
-}
-
-HWND Item(HWND dialog, int id) { return GetDlgItem(dialog, id); }
-
 std::wstring Text(HWND window, DWORD timeoutMs)
 {
+    std::wstring text(32768, L'\0');
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, timeoutMs, &length)) return L"";
-    std::wstring text(length + 1, L'\0');
-    DWORD_PTR copied = 0;
     if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_NORMAL,
-                             timeoutMs, &copied))
+                             timeoutMs, &length))
         return L"";
-    text.resize(copied);
+    text.resize(length);
     return text;
 }
-
-std::wstring ItemText(HWND dialog, int id, DWORD timeoutMs) { return Text(Item(dialog, id), timeoutMs); }
 
 std::wstring Caption(HWND window)
 {
@@ -133,20 +103,12 @@ std::wstring ClassName(HWND window)
     return std::wstring(name, length > 0 ? length : 0);
 }
 
-bool IsVisible(HWND window) { return window && IsWindowVisible(window); }
-bool IsItemVisible(HWND dialog, int id) { return IsVisible(Item(dialog, id)); }
-bool IsItemEnabled(HWND dialog, int id) { return IsWindowEnabled(Item(dialog, id)); }
-LONG Style(HWND window) { return GetWindowLongW(window, GWL_STYLE); }
-LONG ExStyle(HWND window) { return GetWindowLongW(window, GWL_EXSTYLE); }
-
-int CheckState(HWND button, DWORD timeoutMs)
+bool IsItemChecked(HWND dialog, int id)
 {
     DWORD_PTR state = 0;
-    if (!SendMessageTimeoutW(button, BM_GETCHECK, 0, 0, SMTO_NORMAL, timeoutMs, &state)) return -1;
-    return static_cast<int>(state);
+    return SendMessageTimeoutW(Item(dialog, id), BM_GETCHECK, 0, 0, SMTO_NORMAL, kDefaultTimeoutMs, &state) &&
+           state == BST_CHECKED;
 }
-
-bool IsItemChecked(HWND dialog, int id) { return CheckState(Item(dialog, id)) == BST_CHECKED; }
 
 RECT ItemRect(HWND dialog, int id)
 {
@@ -159,8 +121,8 @@ RECT ItemRect(HWND dialog, int id)
 SIZE ClientSize(HWND window)
 {
     RECT rect{};
-    GetClientRect(window, &rect);
-    return {rect.right - rect.left, rect.bottom - rect.top};
+    GetClientRect(window, &rect); // left and top are 0
+    return {rect.right, rect.bottom};
 }
 
 std::wstring MessageBoxText(HWND box)
@@ -169,25 +131,11 @@ std::wstring MessageBoxText(HWND box)
     // its id differs between Windows versions, so none is assumed.
     std::wstring message;
     for (HWND child : Children(box)) {
-        if (ClassName(child) != L"Static") continue;
-        std::wstring text = Caption(child);
-        if (text.empty()) continue;
-        if (!message.empty()) message += L"\n";
-        message += text;
+        std::wstring text = ClassName(child) == L"Static" ? Caption(child) : L"";
+        if (!text.empty()) message += (message.empty() ? L"" : L"\n") + text;
     }
     return message;
 }
-
-std::vector<std::wstring> ButtonTexts(HWND dialog)
-{
-    std::vector<std::wstring> texts;
-    for (HWND child : Children(dialog))
-        if (ClassName(child) == L"Button" && IsWindowVisible(child)) texts.push_back(Caption(child));
-    return texts;
-}
-
-void Click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
-void ClickItem(HWND dialog, int id) { Click(Item(dialog, id)); }
 
 bool SetText(HWND window, const std::wstring& text, DWORD timeoutMs)
 {
@@ -196,19 +144,12 @@ bool SetText(HWND window, const std::wstring& text, DWORD timeoutMs)
                                timeoutMs, &result) != 0;
 }
 
-void TypeText(HWND window, const std::wstring& text)
-{
-    for (wchar_t c : text) PostMessageW(window, WM_CHAR, c, 1);
-}
-
 void PressKey(HWND window, UINT virtualKey)
 {
     UINT scan = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
     PostMessageW(window, WM_KEYDOWN, virtualKey, 1 | (scan << 16));
     PostMessageW(window, WM_KEYUP, virtualKey, 1 | (scan << 16) | (3u << 30));
 }
-
-void SystemCommand(HWND window, UINT command) { PostMessageW(window, WM_SYSCOMMAND, command, 0); }
 
 void AnswerMessageBox(HWND box, int buttonId)
 {

@@ -32,59 +32,63 @@ std::vector<HWND> TopLevelWindows(DWORD processId, bool visibleOnly = true);
 // when `title` is not empty. Waits up to `timeoutMs`; nullptr if none came.
 HWND FindDialog(DWORD processId, const std::wstring& title = L"", DWORD timeoutMs = kDefaultTimeoutMs);
 
-// A visible dialog of any process with exactly this title.
-HWND FindDialogByTitle(const std::wstring& title, DWORD timeoutMs = kDefaultTimeoutMs);
+// A visible dialog of any process with this title.
+inline HWND FindDialogByTitle(const std::wstring& title, DWORD timeoutMs = kDefaultTimeoutMs)
+{
+    return FindDialog(0, title, timeoutMs);
+}
 
 // A message box of the process: a dialog with a text but no edit control.
 // With a `title`, only one with that caption.
 HWND FindMessageBox(DWORD processId, const std::wstring& title = L"", DWORD timeoutMs = kDefaultTimeoutMs);
 
 // True when `window` is gone (destroyed, or its process ended) within the time.
-bool WaitForWindowGone(HWND window, DWORD timeoutMs = kDefaultTimeoutMs);
+inline bool WaitForWindowGone(HWND window, DWORD timeoutMs = kDefaultTimeoutMs)
+{
+    return WaitUntil([&] { return !IsWindow(window); }, timeoutMs);
+}
 
-HWND Item(HWND dialog, int id);
+inline HWND Item(HWND dialog, int id) { return GetDlgItem(dialog, id); }
 
 // --- reading -----------------------------------------------------------------
 
 // The text by WM_GETTEXT; empty when the program did not answer in `timeoutMs`.
 std::wstring Text(HWND window, DWORD timeoutMs = kDefaultTimeoutMs);
-std::wstring ItemText(HWND dialog, int id, DWORD timeoutMs = kDefaultTimeoutMs);
+inline std::wstring ItemText(HWND dialog, int id, DWORD timeoutMs = kDefaultTimeoutMs)
+{
+    return Text(Item(dialog, id), timeoutMs);
+}
 // The text held by the window system (caption, static and button texts as
 // last set); never waits for the program.
 std::wstring Caption(HWND window);
 std::wstring ClassName(HWND window);
 
-bool IsVisible(HWND window); // the window and all its parents are shown
-bool IsItemVisible(HWND dialog, int id);
-bool IsItemEnabled(HWND dialog, int id);
-LONG Style(HWND window);
-LONG ExStyle(HWND window);
-// BST_CHECKED, BST_UNCHECKED or BST_INDETERMINATE of a check box or radio
-// button; -1 when the program did not answer.
-int CheckState(HWND button, DWORD timeoutMs = kDefaultTimeoutMs);
+// The window and all its parents are shown.
+inline bool IsVisible(HWND window) { return window && IsWindowVisible(window); }
+inline bool IsItemVisible(HWND dialog, int id) { return IsVisible(Item(dialog, id)); }
+inline bool IsItemEnabled(HWND dialog, int id) { return IsWindowEnabled(Item(dialog, id)); }
+inline LONG Style(HWND window) { return GetWindowLongW(window, GWL_STYLE); }
+// True when the check box or radio button is checked (BM_GETCHECK).
 bool IsItemChecked(HWND dialog, int id);
 
 // The control's rectangle in pixels, relative to the dialog's client area.
 RECT ItemRect(HWND dialog, int id);
 SIZE ClientSize(HWND window);
 
-// The texts of a message box: its message and its buttons.
+// The message of a message box.
 std::wstring MessageBoxText(HWND box);
-std::vector<std::wstring> ButtonTexts(HWND dialog);
 
 // --- acting ------------------------------------------------------------------
 
-void Click(HWND button);
-void ClickItem(HWND dialog, int id);
+inline void Click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
+inline void ClickItem(HWND dialog, int id) { Click(Item(dialog, id)); }
 // Replaces the text of a control (WM_SETTEXT); waits for the program.
 bool SetText(HWND window, const std::wstring& text, DWORD timeoutMs = kDefaultTimeoutMs);
-// Types into a control character by character (WM_CHAR), as the keyboard would.
-void TypeText(HWND window, const std::wstring& text);
 // A key press and release (WM_KEYDOWN, WM_KEYUP) to `window`, usually the
 // dialog itself: Enter and Escape go through the dialog manager like real keys.
 void PressKey(HWND window, UINT virtualKey);
 // WM_SYSCOMMAND, e.g. SC_CLOSE (the close box) or an item added to the system menu.
-void SystemCommand(HWND window, UINT command);
+inline void SystemCommand(HWND window, UINT command) { PostMessageW(window, WM_SYSCOMMAND, command, 0); }
 // Presses the button `buttonId` (IDOK, IDYES, ...) of a message box.
 void AnswerMessageBox(HWND box, int buttonId);
 
