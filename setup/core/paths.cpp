@@ -9,7 +9,7 @@
 #include "path_text.h"
 #include "registry_key.h"
 #include "script.h"
-#include "special_folders.h"
+#include "system_folders.h"
 
 namespace {
 

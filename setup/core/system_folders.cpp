@@ -1,4 +1,4 @@
-#include "special_folders.h"
+#include "system_folders.h"
 
 #include <windows.h>
 #include <shlobj.h>

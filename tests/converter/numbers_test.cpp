@@ -28,7 +28,7 @@ TEST(Numbers, ValuesReadLikeAtof)
         {"1.5", 1.5}, {"  -3", -3}, {"+.5", 0.5}, {"5.", 5}, {"2.5xyz", 2.5}, {"1.2.3", 1.2}, {"12,5", 12},
         // Exponents by e, E, d or D; one without digits is not one.
         {"1e2", 100}, {"1E+2", 100}, {"1d2", 100}, {"25D-1", 2.5}, {"1e", 1}, {"1e+", 1},
-        // No number, and no words or hex forms for special values.
+        // No number, and no words or hex forms for infinity or NaN.
         {"", 0}, {".", 0}, {"-", 0}, {"- 1", 0}, {"abc", 0}, {"nan", 0}, {"-infinity", 0}, {"0x1p3", 0},
         // Correctly rounded, far from the easy cases.
         {"0.1", 0.1}, {"2.675", 2.675}, {"9007199254740993", 9007199254740992.0},
