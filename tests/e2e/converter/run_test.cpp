@@ -77,6 +77,7 @@ TEST(Run, CountersGrowUntilAnAbortWhichWritesNothingAndEndsTheProgram)
         ASSERT_TRUE(WaitUntil([&] { return SourceLines(app.Status()) != first; }));
         EXPECT_GT(SourceLines(app.Status()), first);
         EXPECT_EQ(Caption(Item(app.dialog, IDCANCEL)), L"中断");
+        if (&way == ways) ScreenshotForReadme(app.dialog, L"converter-running.png");
 
         way.abort(app.dialog);
         EXPECT_TRUE(app.WaitForEnd(2500)) << "the abort did not end the program at once";

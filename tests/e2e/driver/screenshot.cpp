@@ -2,6 +2,9 @@
 
 #include <gdiplus.h>
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace e2e {
 
 namespace {
@@ -45,6 +48,15 @@ bool SaveScreenshot(const std::wstring& path, HWND window, int margin)
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return saved;
+}
+
+void ScreenshotForReadme(HWND window, const std::wstring& name, int margin)
+{
+    const wchar_t* folder = _wgetenv(L"E2E_SCREENSHOTS");
+    if (!folder || !*folder || !window) return;
+    Sleep(300); // let it paint
+    std::wstring path = std::wstring(folder[0] == L'/' ? L"Z:" : L"") + folder + L"\\" + name;
+    if (!SaveScreenshot(path, window, margin)) fwprintf(stderr, L"could not save %ls\n", path.c_str());
 }
 
 WineWindowFrames::WineWindowFrames(const std::vector<std::wstring>& programFileNames)

@@ -16,6 +16,12 @@ namespace e2e {
 // to show (WaitUntil) and give it a moment to paint before calling this.
 bool SaveScreenshot(const std::wstring& path, HWND window = nullptr, int margin = 8);
 
+// The README's pictures are taken by the end-to-end tests themselves: with
+// E2E_SCREENSHOTS naming a folder (a Linux path will do), this saves
+// `window` there as the PNG file `name` once it has painted. Otherwise it
+// does nothing. The picture is worth a glance, not an assertion.
+void ScreenshotForReadme(HWND window, const std::wstring& name, int margin = 12);
+
 // Under Wine on a bare X server (Xvfb, no window manager) nobody draws the
 // window frames, so screenshots lack captions, and Wine waits two seconds
 // for a window manager each time a managed window is hidden. While this
