@@ -1,5 +1,6 @@
 // A sample product installed, installed again over itself and uninstalled,
-// each as a person would do it (English texts: OEM code page 437).
+// each as a person would do it, in English (OEM code page 437) and in
+// Japanese (932): ctest runs this program in both.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -28,8 +29,18 @@ Log Section(const std::wstring& script, const wchar_t* section)
     return keys;
 }
 
+std::wstring OverwriteQuestion(const std::wstring& path)
+{
+    return Say(L"New file exist...", L"以下のファイルは新しいものが存在します．") + L"\r\n\r\n" + path + L"\r\n\r\n" +
+           Say(L"Overwrite?", L"上書きしますか？");
+}
+
 // The product as it leaves the distribution folders and where it goes.
+// "表" and "ソ" of the Japanese name end in the byte 0x5C: neither may
+// split the title.
 struct SampleProduct {
+    const char* name = GetOEMCP() == 932 ? "表示ソフト" : "Sample Product";
+    std::wstring title = Say(L"Sample Product", L"表示ソフト");
     std::wstring key = L"SetupE2ESample" + std::to_wstring(GetCurrentProcessId());
     TempFolder target{L"-target"};
     std::wstring app = target / L"Sample App";
@@ -42,7 +53,7 @@ struct SampleProduct {
 // three newer (one kept, one replaced, one asked about: Yes).
 void InstallThroughTheDialog(const SampleProduct& p)
 {
-    SetupCopy copy(Script({"[Setup]", "Name=Sample Product", "[Root]", ("Name=" + Narrow(p.key)).c_str(),
+    SetupCopy copy(Script({"[Setup]", ("Name=" + std::string(p.name)).c_str(), "[Root]", ("Name=" + Narrow(p.key)).c_str(),
                            "[Check]", "Menu=0", "Desktop=0", "Startup=1", "Ext=2", "Send=1", "Copy=2", "Del=1",
                            "[Menu]", "Change=C:\\Picked\\Menu",
                            "[MakeDirectory]", "1=bin", "2=doc\\en",
@@ -58,29 +69,41 @@ void InstallThroughTheDialog(const SampleProduct& p)
         SetWriteTime(p.At(name), hours);
     }
 
-    SetupRun run(copy.ProgramPath(), L"Sample Product");
+    SetupRun run(copy.ProgramPath(), p.title);
     ASSERT_TRUE(run.dialog);
     HWND d = run.dialog;
+    ExpectCaptions(d, {{1013, Say(L"&Folder to install...", L"(&F)インストール先")},
+                       {1004, Say(L"&Menu", L"(&M)メニューに登録")},
+                       {1006, Say(L"Short&Cut", L"(&C)ショートカットを作成")},
+                       {1005, Say(L"&Startup", L"(&S)スタートアップに登録")},
+                       {1011, Say(L"Relate to &Ext.", L"(&E)関連付けを行う")},
+                       {1012, Say(L"Send &To", L"(&T)「送る」に登録する")}, {1009, Say(L"Co&py", L"(&P)コピー")},
+                       {1010, Say(L"&Delete after...", L"(&D)終了後に削除")}, {IDOK, Say(L"OK", L"実行")},
+                       {IDCANCEL, Say(L"Cancel", L"中止")}, {3, Say(L"Readme", L"説明を読む")}});
     ASSERT_TRUE(SetText(Item(d, 1007), p.app));
     ClickItem(d, 1010);
     ASSERT_TRUE(WaitUntil([&] { return IsItemChecked(d, 1010); }));
+    ScreenshotForReadme(d, L"setup-install-" + Language() + L".png");
     ClickItem(d, IDOK);
 
     // One question for the files of the same age or newer.
-    HWND question = FindMessageBox(run.process.Id(), L"Sample Product");
+    HWND question = FindMessageBox(run.process.Id(), p.title);
     ASSERT_TRUE(question);
-    EXPECT_EQ(Caption(Item(d, 1013)), L"Copying files...");
-    EXPECT_EQ(MessageBoxText(question), L"New file exist...\r\n\r\n" + p.At(L"ask.dat") + L"\r\n\r\nOverwrite?");
+    EXPECT_EQ(Caption(Item(d, 1013)), Say(L"Copying files...", L"ファイルをコピーしています．"));
+    EXPECT_EQ(MessageBoxText(question), OverwriteQuestion(p.At(L"ask.dat")));
+    ScreenshotForReadme(d, L"setup-question-" + Language() + L".png", 90);
     AnswerMessageBox(question, IDYES);
     ASSERT_TRUE(WaitForWindowGone(question));
 
     // The missing source is reported, the one marked "*" is not.
-    HWND report = FindMessageBox(run.process.Id(), L"Sample Product");
+    HWND report = FindMessageBox(run.process.Id(), p.title);
     ASSERT_TRUE(report);
-    EXPECT_EQ(MessageBoxText(report), L"Could not copy these...\r\n\r\n" + p.At(L"lost.dat") + L"\r\n\r\nContinue...");
+    EXPECT_EQ(MessageBoxText(report), Say(L"Could not copy these...", L"以下のファイルはコピーできませんでした") +
+                                          L"\r\n\r\n" + p.At(L"lost.dat") + L"\r\n\r\n" +
+                                          Say(L"Continue...", L"処理は継続します"));
     AnswerMessageBox(report, IDOK);
-    EXPECT_TRUE(ProgressShows(d, L"System setup..."));
-    EXPECT_TRUE(ProgressShows(d, L"Completed."));
+    EXPECT_TRUE(ProgressShows(d, Say(L"System setup...", L"システムの設定をしています．")));
+    EXPECT_TRUE(ProgressShows(d, Say(L"Completed.", L"終了しました．")));
     ASSERT_TRUE(run.process.WaitForExit(10000));
     for (auto [name, bytes] : {std::pair{L"settings.ini", "new settings.ini"}, {L"keep.dat", "user's"},
                                {L"replace.dat", "new replace.dat"}, {L"ask.dat", "new ask.dat"},
@@ -110,7 +133,7 @@ void InstallThroughTheDialog(const SampleProduct& p)
 // case counts as another entry).
 void InstallAgainUnattended(const SampleProduct& p)
 {
-    SetupCopy copy(Script({"[Setup]", "Name=Sample Product", "Auto=1", "[Root]", ("Name=" + Narrow(p.key)).c_str(),
+    SetupCopy copy(Script({"[Setup]", ("Name=" + std::string(p.name)).c_str(), "Auto=1", "[Root]", ("Name=" + Narrow(p.key)).c_str(),
                            "[Check]", "Menu=0", "Desktop=0", "Startup=2", "Ext=1", "Send=1", "Copy=1", "Del=1",
                            "[MakeDirectory]", "1=BIN",
                            "[CopyFile]", "0=settings.ini", "1=!&bin\\tool.exe", "2=!new.txt",
@@ -119,7 +142,7 @@ void InstallAgainUnattended(const SampleProduct& p)
     for (const wchar_t* name : {L"settings.ini", L"bin\\tool.exe", L"new.txt"})
         copy.Put(name, "second " + Narrow(name));
 
-    SetupRun run(copy.ProgramPath(), L"Sample Product");
+    SetupRun run(copy.ProgramPath(), p.title);
     ASSERT_TRUE(run.dialog);
     HWND d = run.dialog;
     // Unattended: no buttons, the saving plus one row cut off.
@@ -128,10 +151,10 @@ void InstallAgainUnattended(const SampleProduct& p)
     EXPECT_FALSE(IsItemChecked(d, 1005)); // 2 here, 1 before
     EXPECT_TRUE(IsItemChecked(d, 1011));  // 1 here, 2 before
 
-    HWND question = FindMessageBox(run.process.Id(), L"Sample Product");
+    HWND question = FindMessageBox(run.process.Id(), p.title);
     ASSERT_TRUE(question);
     EXPECT_EQ(ItemText(d, 1007), p.app);
-    EXPECT_EQ(MessageBoxText(question), L"New file exist...\r\n\r\n" + p.At(L"settings.ini") + L"\r\n\r\nOverwrite?");
+    EXPECT_EQ(MessageBoxText(question), OverwriteQuestion(p.At(L"settings.ini")));
     AnswerMessageBox(question, IDNO);
     ASSERT_TRUE(run.process.WaitForExit(15000));
 
@@ -171,30 +194,32 @@ void UninstallThroughTheDialog(const SampleProduct& p)
 
     // The installed copy offers uninstall in the Start-menu row; checked,
     // it disables the other options.
-    SetupRun run(p.At(L"Setup.exe"), L"Sample Product");
+    SetupRun run(p.At(L"Setup.exe"), p.title);
     HWND d = run.dialog;
     ASSERT_TRUE(d);
-    EXPECT_EQ(Caption(Item(d, 1013)), L"Installed");
-    EXPECT_EQ(Caption(Item(d, 1009)), L"Uninstall");
+    EXPECT_EQ(Caption(Item(d, 1013)), Say(L"Installed", L"インストール済です．"));
+    EXPECT_EQ(Caption(Item(d, 1009)), Say(L"Uninstall", L"アンインストール"));
+    ScreenshotForReadme(d, L"setup-installed-" + Language() + L".png");
     EXPECT_EQ(ItemRect(d, 1009).top, SetupLayout().At(7, 45, 70, 10).top);
     EXPECT_FALSE(IsItemVisible(d, 1008));
     ClickItem(d, 1009);
     ASSERT_TRUE(WaitUntil([&] { return IsItemChecked(d, 1009) && !IsItemEnabled(d, 1011); }));
     ClickItem(d, IDOK);
-    EXPECT_TRUE(ProgressShows(d, L"Unsetup system..."));
+    EXPECT_TRUE(ProgressShows(d, Say(L"Unsetup system...", L"システムの設定を削除しています．")));
 
-    HWND report = FindMessageBox(run.process.Id(), L"Delete files and folders", 15000);
+    HWND report = FindMessageBox(run.process.Id(), Say(L"Delete files and folders", L"ファイル・フォルダの削除"), 15000);
     ASSERT_TRUE(report);
-    EXPECT_EQ(Caption(Item(d, 1013)), L"Deleting files...");
-    EXPECT_EQ(MessageBoxText(report), L"Could not delete these...\n\n" + p.At(L"doc\\en") + L"\n" + p.At(L"doc") +
-                                          L"\n" + p.app + L"\n");
+    EXPECT_EQ(Caption(Item(d, 1013)), Say(L"Deleting files...", L"ファイルを削除しています．"));
+    EXPECT_EQ(MessageBoxText(report), Say(L"Could not delete these...", L"次のものは削除されませんでした．") + L"\n\n" +
+                                          p.At(L"doc\\en") + L"\n" + p.At(L"doc") + L"\n" + p.app + L"\n");
+    ScreenshotForReadme(d, L"setup-uninstall-" + Language() + L".png", 90);
     for (const wchar_t* name : {L"ReadMe.txt", L"bin\\tool.exe", L"doc\\en\\guide.txt", L"replace.dat", L"older.dat",
                                 L"ask.dat", L"sample-1.0.exe", L"run.log", L"settings.ini", L"bin", L"cache"})
         EXPECT_FALSE(Exists(p.At(name))) << Narrow(name);
     for (const wchar_t* name : {L"ReadMe.txt", L"guide.txt", L"run.log", L"settings.ini"})
         EXPECT_TRUE(trash.Holds(name)) << Narrow(name);
     AnswerMessageBox(report, IDOK);
-    EXPECT_TRUE(ProgressShows(d, L"Uninstall completed."));
+    EXPECT_TRUE(ProgressShows(d, Say(L"Uninstall completed.", L"アンインストールは終了しました")));
     ASSERT_TRUE(run.process.WaitForExit(10000));
     EXPECT_FALSE(Exists(p.At(L"Setup.ini")));
     EXPECT_TRUE(trash.Holds(L"Setup.ini"));

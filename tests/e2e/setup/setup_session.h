@@ -26,6 +26,14 @@ inline std::string Narrow(const std::wstring& text)
     return std::string(text.begin(), text.end());
 }
 
+// The text in the language that setup speaks here: Japanese when the OEM
+// code page is 932, English otherwise; and its short name.
+inline std::wstring Say(const wchar_t* english, const wchar_t* japanese)
+{
+    return GetOEMCP() == 932 ? japanese : english;
+}
+inline std::wstring Language() { return Say(L"en", L"ja"); }
+
 // The lines of a script (UTF-8 here), written in code page 932 with CR LF.
 inline std::string Script(std::initializer_list<const char*> lines)
 {
@@ -172,7 +180,7 @@ private:
     int m_rowHeight;
 };
 
-inline void ExpectCaptions(HWND dialog, std::initializer_list<std::pair<int, const wchar_t*>> captions)
+inline void ExpectCaptions(HWND dialog, std::initializer_list<std::pair<int, std::wstring>> captions)
 {
     for (const auto& [id, text] : captions) EXPECT_EQ(e2e::Caption(e2e::Item(dialog, id)), text) << "item " << id;
 }
