@@ -1,5 +1,4 @@
-// Script access and the path resolver against Wine's real files, registry
-// and shell.
+// The path resolver against Wine's real files, registry and shell.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -8,11 +7,10 @@
 #include <fstream>
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "paths.h"
 #include "registry_key.h"
-#include "script.h"
+#include "text_limits.h"
 
 namespace {
 
@@ -61,31 +59,6 @@ struct Finally {
 
 } // namespace
 
-TEST(Script, ValuesCutNamesInAnyCaseListsEndAtAGap)
-{
-    const std::string value300(300, 'v');
-    const std::string reg1039(1039, 'r');
-    TempFile file("setup-test.ini", "[check]\r\nmenu=2\r\n"
-                                    "[Root]\r\nName=" + value300 + "\r\n"
-                                    "[Reg]\r\nMake0=" + reg1039 + "\r\nMake1=x\r\nErase0=y\r\n"
-                                    "[Menu0]\r\nName=A\r\n[Menu1]\r\nName=B\r\n[Menu3]\r\nName=D\r\n"
-                                    "[MakeDirectory]\r\n0=never\r\n1=bin\r\n2=\r\n3=after\r\n");
-    const char* script = file.path.c_str();
-    EXPECT_EQ(ReadProfileInt(script, "Check", "Menu"), 2);
-    char path[kPathSize];
-    EXPECT_EQ(ReadProfileText(script, "ROOT", "name", path), 259u);
-    EXPECT_EQ(std::string(path), value300.substr(0, 259));
-
-    std::vector<std::string> values;
-    auto collect = [&](int, const char* value) { values.push_back(value); };
-    EXPECT_EQ(ForEachListedValue(script, "Reg", "Make", 0, kLongValueSize, collect), 2);
-    EXPECT_EQ(values, (std::vector<std::string>{reg1039, "x"}));
-    values.clear();
-    EXPECT_EQ(ForEachListedValue(script, "MakeDirectory", "", 1, kPathSize, collect), 1);
-    EXPECT_EQ(values, (std::vector<std::string>{"bin"}));
-    EXPECT_EQ(ForEachNumberedSection(script, "Menu", "Name", [](int, const char*) {}), 2);
-}
-
 TEST(ResolvePath, ProgramLookupThroughTheShellAndTheClassesRoot)
 {
     Finally cleanup{[] {
@@ -115,8 +88,8 @@ TEST(ResolvePath, ProgramLookupThroughTheShellAndTheClassesRoot)
     EXPECT_EQ(Resolved("x.nosuchextension", base), "");
 }
 
-// A macro or "!" at the start; with "ProgramFilesDir" empty, "%programs%"
-// stands for the Windows folder.
+// The system's folders behind the macros; with "ProgramFilesDir" empty,
+// "%programs%" stands for the Windows folder.
 TEST(ResolvePath, LeadingMacros)
 {
     char saved[kPathSize] = "";
@@ -132,8 +105,4 @@ TEST(ResolvePath, LeadingMacros)
     EXPECT_EQ(std::string(path), Folder(GetWindowsDirectoryA) + "\\Tool");
     ResolvePath("%SYSTEM%\\x.dll", "C:\\App", path, false);
     EXPECT_EQ(std::string(path), Folder(GetSystemDirectoryA) + "\\x.dll");
-    ResolvePath("%root%x.dll", "C:\\App", path, false);
-    EXPECT_STREQ(path, "C:\\App\\x.dll");
-    ResolvePath("!D:\\x.dll", "C:\\App", path, false);
-    EXPECT_STREQ(path, "D:\\x.dll");
 }

@@ -1,10 +1,6 @@
 // The setup dialog driven as a person would (English texts: OEM code page
-// 437): the start modes, the dialog's shape for scripts of several kinds,
-// and the folder browsers.
+// 437): the start modes and the dialog's shape for scripts of several kinds.
 #include <gtest/gtest.h>
-
-#include <shlobj.h>
-#include <commctrl.h>
 
 #include <algorithm>
 #include <tuple>
@@ -47,15 +43,6 @@ bool Holds(const std::vector<int>& ids, int id)
 std::tuple<LONG, LONG, LONG, LONG> Corners(const RECT& rect)
 {
     return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
-// The folder browser that `button` opens, with its title line.
-HWND OpenBrowser(const SetupRun& run, int button, const std::wstring& title)
-{
-    ClickItem(run.dialog, button);
-    HWND browser = FindMessageBox(run.process.Id());
-    EXPECT_TRUE(browser && MessageBoxText(browser) == title) << Narrow(MessageBoxText(browser));
-    return browser;
 }
 
 } // namespace
@@ -142,33 +129,4 @@ TEST(SetupDialog, ShapesOfTheScripts)
         ASSERT_TRUE(run.process.WaitForExit(8000));
         EXPECT_EQ(copy.Value(L"Menu", L"Change"), L"");
     }
-}
-
-// The install folder's browser, cancelled, changes nothing. A Start-menu
-// folder chosen gets the menu's name unless it ends with it, and becomes
-// Menu Change: Wine's "Administrative Tools" ends with "Tools".
-TEST(FolderBrowsers, TitlesAndTheChoice)
-{
-    SetupCopy copy(
-        Script({"[Setup]", "Name=Browse", "[Root]", "Name=Zed", "[Check]", "Menu=2", "[Menu]", "Name=Tools"}));
-    SetupRun run(copy.ProgramPath(), L"Browse");
-    ASSERT_TRUE(run.dialog);
-    HWND browser = OpenBrowser(run, 1008, L"Install to...");
-    ASSERT_TRUE(browser);
-    ClickItem(browser, IDCANCEL);
-    ASSERT_TRUE(WaitForWindowGone(browser));
-    EXPECT_EQ(ItemText(run.dialog, 1007), L"C:\\Zed");
-
-    browser = OpenBrowser(run, 1021, L"Where \"Tools\" is ?");
-    ASSERT_TRUE(browser);
-    // Typed as a person would to pick it in the folder tree (rooted at Programs).
-    HWND tree = FindWindowExW(browser, nullptr, WC_TREEVIEWW, nullptr);
-    for (wchar_t c : std::wstring(L"Administrative")) PostMessageW(tree, WM_CHAR, c, 1); // repeat count 1
-    EXPECT_TRUE(WaitUntil([&] { return SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0) != 0; }));
-    ClickItem(browser, IDOK);
-    wchar_t programs[MAX_PATH];
-    SHGetSpecialFolderPathW(nullptr, programs, CSIDL_PROGRAMS, FALSE);
-    const std::wstring chosen = programs + std::wstring(L"\\Administrative Tools");
-    EXPECT_TRUE(WaitUntil([&] { return copy.Value(L"Menu", L"Change") == chosen; }))
-        << Narrow(copy.Value(L"Menu", L"Change"));
 }
