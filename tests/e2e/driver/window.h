@@ -67,7 +67,6 @@ std::wstring ClassName(HWND window);
 inline bool IsVisible(HWND window) { return window && IsWindowVisible(window); }
 inline bool IsItemVisible(HWND dialog, int id) { return IsVisible(Item(dialog, id)); }
 inline bool IsItemEnabled(HWND dialog, int id) { return IsWindowEnabled(Item(dialog, id)); }
-inline LONG Style(HWND window) { return GetWindowLongW(window, GWL_STYLE); }
 // True when the check box or radio button is checked (BM_GETCHECK).
 bool IsItemChecked(HWND dialog, int id);
 
