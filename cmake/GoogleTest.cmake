@@ -13,6 +13,7 @@ function(trenvika_add_test name)
     cmake_parse_arguments(T "" "" "SOURCES;LIBS;ENV;DATA" ${ARGN})
     add_executable(${name} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE GTest::gtest_main ${T_LIBS})
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/common)
     # Under Wine the source tree is reached through drive Z:.
     set(data_dir ${CMAKE_CURRENT_SOURCE_DIR})
     if(WIN32)

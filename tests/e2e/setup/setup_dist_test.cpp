@@ -19,7 +19,7 @@ const std::wstring kInstallFolder = L"C:\\Program Files\\Trenvika";
 std::string ConsoleOutput(const std::wstring& command)
 {
     TempFolder temp;
-    Process::LaunchCommandLine(L"cmd.exe /c " + command + L" > \"" + (temp / L"out.txt") + L"\"").WaitForExit(60000);
+    Process::LaunchCommandLine(L"cmd.exe /c " + command + L" > \"" + (temp / L"out.txt").wstring() + L"\"").WaitForExit(60000);
     return ReadBytes(temp / L"out.txt");
 }
 
@@ -104,8 +104,8 @@ TEST(Distribution, InstallsAndUninstallsWithoutResidue)
 
     // The folder as it comes on the medium, copied so that the build's
     // folder keeps its script.
-    TempFolder medium(L"-medium");
-    std::filesystem::copy(DIST_DIR, medium.Path(), std::filesystem::copy_options::recursive);
+    TempFolder medium("-medium");
+    std::filesystem::copy(DIST_DIR, medium.Root(), std::filesystem::copy_options::recursive);
     Snapshot before;
 
     SetupRun setup(medium / L"Setup.exe", L"Trenvika 1.2");
@@ -124,7 +124,7 @@ TEST(Distribution, InstallsAndUninstallsWithoutResidue)
 
     // Wine's uninstaller runs the registered command: an uninstall without a
     // click, and no report, since everything goes.
-    Process uninstaller = Process::LaunchCommandLine(L"uninstaller.exe --remove Trenvika", medium.Path());
+    Process uninstaller = Process::LaunchCommandLine(L"uninstaller.exe --remove Trenvika", medium.Root());
     bool reported = false;
     WaitUntil([&] {
         reported = reported || FindDialogByTitle(L"Delete files and folders", 0);

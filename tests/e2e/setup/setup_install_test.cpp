@@ -42,7 +42,7 @@ struct SampleProduct {
     const char* name = GetOEMCP() == 932 ? "表示ソフト" : "Sample Product";
     std::wstring title = Say(L"Sample Product", L"表示ソフト");
     std::wstring key = L"SetupE2ESample" + std::to_wstring(GetCurrentProcessId());
-    TempFolder target{L"-target"};
+    TempFolder target{"-target"};
     std::wstring app = target / L"Sample App";
 
     std::wstring At(const std::wstring& name) const { return app + L"\\" + name; }

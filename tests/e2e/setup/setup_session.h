@@ -8,12 +8,11 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "e2e.h"
 #include "gtest_wine_frames.h"
+#include "test_files.h"
 
 namespace setup_e2e {
 
@@ -49,20 +48,6 @@ inline std::string Script(std::initializer_list<const char*> lines)
     return text;
 }
 
-inline void WriteBytes(const std::wstring& path, const std::string& bytes)
-{
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    std::ofstream(std::filesystem::path(path), std::ios::binary) << bytes;
-}
-
-inline std::string ReadBytes(const std::wstring& path)
-{
-    std::ifstream file(std::filesystem::path(path), std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
-
 inline bool Exists(const std::wstring& path)
 {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -74,31 +59,6 @@ inline void SetWriteTime(const std::wstring& path, int hours)
 {
     std::filesystem::last_write_time(path, std::filesystem::file_time_type() + std::chrono::hours(hours));
 }
-
-// A fresh folder under the prefix's temporary folder, removed at the end.
-class TempFolder {
-public:
-    explicit TempFolder(const std::wstring& name = L"")
-    {
-        static int serial = 0;
-        std::wstring unique = std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++serial);
-        m_path = (std::filesystem::temp_directory_path() / (L"setup-e2e-" + unique + name)).wstring();
-        std::filesystem::create_directories(m_path);
-    }
-    ~TempFolder()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const std::wstring& Path() const { return m_path; }
-    std::wstring operator/(const std::wstring& name) const { return m_path + L"\\" + name; }
-
-private:
-    std::wstring m_path;
-};
 
 // Setup.exe and its script in `folder`, a sub folder of a fresh temporary
 // folder (so that its name may hold blanks): the distribution folder.

@@ -1,6 +1,6 @@
 #pragma once
-// Temporary files for the tests of the converter, its console tool and its
-// dialog program: each test gets a folder of its own, named after it.
+// Files for the tests of both programs: each test works in fresh folders of
+// its own under the system's temporary folder, named after it.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,11 +10,13 @@
 
 class TempFolder {
 public:
-    TempFolder()
+    explicit TempFolder(const std::string& suffix = "")
     {
+        static int serial = 0;
         const auto* test = testing::UnitTest::GetInstance()->current_test_info();
         std::string name = test ? std::string(test->test_suite_name()) + "." + test->name() : "outside a test";
-        m_path = std::filesystem::temp_directory_path() / ("trenvika test " + name);
+        m_path = std::filesystem::temp_directory_path() /
+                 ("trenvika test " + name + " " + std::to_string(++serial) + suffix);
         std::filesystem::remove_all(m_path);
         std::filesystem::create_directories(m_path);
     }
@@ -23,9 +25,12 @@ public:
         std::error_code ignored;
         std::filesystem::remove_all(m_path, ignored);
     }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
 
-    std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
-    std::string Path(const std::string& name = "") const { return (m_path / name).string(); }
+    const std::filesystem::path& Root() const { return m_path; }
+    std::filesystem::path operator/(const std::filesystem::path& name) const { return m_path / name; }
+    std::string Path(const std::string& name = "") const { return (name.empty() ? m_path : m_path / name).string(); }
 
     std::string Write(const std::string& name, const std::string& bytes) const
     {
@@ -41,6 +46,13 @@ inline std::string ReadBytes(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Writes the file, and the folders it lies in.
+inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes)
+{
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
 }
 
 #ifdef TEST_DATA_DIR
