@@ -2,14 +2,13 @@
 // and the command line.
 #include <chrono>
 
-#include "gtest_wine_frames.h"
 #include "trenvika_driver.h"
 
 using namespace e2e;
 using namespace trenvika;
 
 // For all tests of this program.
-const bool kWineFrames = UseWineFramesDuringTests({L"trenvika.exe"});
+const WineWindowFrames kWineFrames{L"trenvika.exe"};
 
 namespace {
 

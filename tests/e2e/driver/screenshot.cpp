@@ -59,7 +59,7 @@ void ScreenshotForReadme(HWND window, const std::wstring& name, int margin)
     if (!SaveScreenshot(path, window, margin)) fwprintf(stderr, L"could not save %ls\n", path.c_str());
 }
 
-WineWindowFrames::WineWindowFrames(const std::vector<std::wstring>& programFileNames)
+WineWindowFrames::WineWindowFrames(std::initializer_list<std::wstring> programFileNames)
 {
     if (!UnderWine()) return;
     for (const std::wstring& program : programFileNames) {

@@ -28,14 +28,13 @@ void ScreenshotForReadme(HWND window, const std::wstring& name, int margin = 12)
 // object lives, the named programs started from then on are unmanaged: Wine
 // draws their frames itself (the build's Wine prefix has the fonts for
 // them) and hides them at once. The destructor removes the settings it
-// made. Outside Wine it does nothing.
+// made. Outside Wine it does nothing. A test program keeps one for its whole
+// run, at namespace scope:
+//
+//   const e2e::WineWindowFrames kWineFrames{L"trenvika.exe"};
 class WineWindowFrames {
 public:
-    explicit WineWindowFrames(std::initializer_list<std::wstring> programFileNames)
-        : WineWindowFrames(std::vector<std::wstring>(programFileNames))
-    {
-    }
-    explicit WineWindowFrames(const std::vector<std::wstring>& programFileNames);
+    explicit WineWindowFrames(std::initializer_list<std::wstring> programFileNames);
     ~WineWindowFrames();
     WineWindowFrames(const WineWindowFrames&) = delete;
     WineWindowFrames& operator=(const WineWindowFrames&) = delete;

@@ -27,19 +27,6 @@ bool HasInputControls(HWND dialog)
     return false;
 }
 
-HWND FindTopLevel(DWORD processId, DWORD timeoutMs, const std::function<bool(HWND)>& wanted)
-{
-    HWND found = nullptr;
-    WaitUntil(
-        [&] {
-            for (HWND window : TopLevelWindows(processId))
-                if (!found && wanted(window)) found = window;
-            return found != nullptr;
-        },
-        timeoutMs);
-    return found;
-}
-
 } // namespace
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD pollMs)
@@ -64,18 +51,34 @@ std::vector<HWND> TopLevelWindows(DWORD processId, bool visibleOnly)
     return windows;
 }
 
+HWND FindWindowWhere(DWORD processId, const std::function<bool(HWND)>& wanted, DWORD timeoutMs)
+{
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND window : TopLevelWindows(processId))
+                if (!found && wanted(window)) found = window;
+            return found != nullptr;
+        },
+        timeoutMs);
+    return found;
+}
+
 HWND FindDialog(DWORD processId, const std::wstring& title, DWORD timeoutMs)
 {
-    return FindTopLevel(processId, timeoutMs,
-                        [&](HWND w) { return IsDialog(w) && (title.empty() || Caption(w) == title); });
+    return FindWindowWhere(processId, [&](HWND w) { return IsDialog(w) && (title.empty() || Caption(w) == title); },
+                           timeoutMs);
 }
 
 HWND FindMessageBox(DWORD processId, const std::wstring& title, DWORD timeoutMs)
 {
-    return FindTopLevel(processId, timeoutMs, [&](HWND w) {
-        return IsDialog(w) && (title.empty() || Caption(w) == title) && !HasInputControls(w) &&
-               !MessageBoxText(w).empty();
-    });
+    return FindWindowWhere(
+        processId,
+        [&](HWND w) {
+            return IsDialog(w) && (title.empty() || Caption(w) == title) && !HasInputControls(w) &&
+                   !MessageBoxText(w).empty();
+        },
+        timeoutMs);
 }
 
 std::wstring Text(HWND window, DWORD timeoutMs)

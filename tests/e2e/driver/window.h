@@ -28,15 +28,13 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kDefaul
 // The top-level windows of a process, in z-order; `visibleOnly` skips hidden ones.
 std::vector<HWND> TopLevelWindows(DWORD processId, bool visibleOnly = true);
 
+// The first visible top-level window of the process (of any process for
+// id 0) for which `wanted` holds. Waits up to `timeoutMs`; nullptr if none came.
+HWND FindWindowWhere(DWORD processId, const std::function<bool(HWND)>& wanted, DWORD timeoutMs = kDefaultTimeoutMs);
+
 // A visible dialog (class #32770) of the process, with exactly this title
 // when `title` is not empty. Waits up to `timeoutMs`; nullptr if none came.
 HWND FindDialog(DWORD processId, const std::wstring& title = L"", DWORD timeoutMs = kDefaultTimeoutMs);
-
-// A visible dialog of any process with this title.
-inline HWND FindDialogByTitle(const std::wstring& title, DWORD timeoutMs = kDefaultTimeoutMs)
-{
-    return FindDialog(0, title, timeoutMs);
-}
 
 // A message box of the process: a dialog with a text but no edit control.
 // With a `title`, only one with that caption.

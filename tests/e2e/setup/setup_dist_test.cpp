@@ -127,7 +127,7 @@ TEST(Distribution, InstallsAndUninstallsWithoutResidue)
     Process uninstaller = Process::LaunchCommandLine(L"uninstaller.exe --remove Trenvika", medium.Root());
     bool reported = false;
     WaitUntil([&] {
-        reported = reported || FindDialogByTitle(L"Delete files and folders", 0);
+        reported = reported || FindMessageBox(0, L"Delete files and folders", 0);
         return !Exists(kInstallFolder);
     }, 30000, 100);
     EXPECT_FALSE(reported);

@@ -11,13 +11,12 @@
 #include <string>
 
 #include "e2e.h"
-#include "gtest_wine_frames.h"
 #include "test_files.h"
 
 namespace setup_e2e {
 
 // Frames drawn by Wine: no two-second wait for a window manager at each exit.
-inline const bool kWineFrames = e2e::UseWineFramesDuringTests({L"Setup.exe"});
+inline const e2e::WineWindowFrames kWineFrames{L"Setup.exe"};
 
 // The tests' names and paths are ASCII.
 inline std::string Narrow(const std::wstring& text)
@@ -96,13 +95,7 @@ private:
 // field, not one of its message boxes, which carry the same title.
 inline HWND FindSetupDialog(DWORD processId, const std::wstring& title)
 {
-    HWND found = nullptr;
-    e2e::WaitUntil([&] {
-        for (HWND window : e2e::TopLevelWindows(processId))
-            if (e2e::Caption(window) == title && e2e::Item(window, 1007)) found = window;
-        return found != nullptr;
-    });
-    return found;
+    return e2e::FindWindowWhere(processId, [&](HWND w) { return e2e::Caption(w) == title && e2e::Item(w, 1007); });
 }
 
 // Setup started, and its dialog, which opens 2 seconds after the start.
