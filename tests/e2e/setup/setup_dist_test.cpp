@@ -19,8 +19,9 @@ const std::wstring kInstallFolder = L"C:\\Program Files\\Trenvika";
 std::string ConsoleOutput(const std::wstring& command)
 {
     TempFolder temp;
-    Process::LaunchCommandLine(L"cmd.exe /c " + command + L" > \"" + (temp / L"out.txt").wstring() + L"\"").WaitForExit(60000);
-    return ReadBytes(temp / L"out.txt");
+    const std::wstring out = temp / L"out.txt";
+    Process::LaunchCommandLine(L"cmd.exe /c " + command + L" > \"" + out + L"\"").WaitForExit(60000);
+    return ReadBytes(out);
 }
 
 // Every key and value of the registry as regedit exports it (UTF-16), one

@@ -39,7 +39,7 @@ std::wstring OverwriteQuestion(const std::wstring& path)
 // "表" and "ソ" of the Japanese name end in the byte 0x5C: neither may
 // split the title.
 struct SampleProduct {
-    const char* name = GetOEMCP() == 932 ? "表示ソフト" : "Sample Product";
+    std::string nameLine = GetOEMCP() == 932 ? "Name=表示ソフト" : "Name=Sample Product";
     std::wstring title = Say(L"Sample Product", L"表示ソフト");
     std::wstring key = L"SetupE2ESample" + std::to_wstring(GetCurrentProcessId());
     TempFolder target{"-target"};
@@ -53,7 +53,7 @@ struct SampleProduct {
 // three newer (one kept, one replaced, one asked about: Yes).
 void InstallThroughTheDialog(const SampleProduct& p)
 {
-    SetupCopy copy(Script({"[Setup]", ("Name=" + std::string(p.name)).c_str(), "[Root]", ("Name=" + Narrow(p.key)).c_str(),
+    SetupCopy copy(Script({"[Setup]", p.nameLine.c_str(), "[Root]", ("Name=" + Narrow(p.key)).c_str(),
                            "[Check]", "Menu=0", "Desktop=0", "Startup=1", "Ext=2", "Send=1", "Copy=2", "Del=1",
                            "[Menu]", "Change=C:\\Picked\\Menu",
                            "[MakeDirectory]", "1=bin", "2=doc\\en",
@@ -133,7 +133,7 @@ void InstallThroughTheDialog(const SampleProduct& p)
 // case counts as another entry).
 void InstallAgainUnattended(const SampleProduct& p)
 {
-    SetupCopy copy(Script({"[Setup]", ("Name=" + std::string(p.name)).c_str(), "Auto=1", "[Root]", ("Name=" + Narrow(p.key)).c_str(),
+    SetupCopy copy(Script({"[Setup]", p.nameLine.c_str(), "Auto=1", "[Root]", ("Name=" + Narrow(p.key)).c_str(),
                            "[Check]", "Menu=0", "Desktop=0", "Startup=2", "Ext=1", "Send=1", "Copy=1", "Del=1",
                            "[MakeDirectory]", "1=BIN",
                            "[CopyFile]", "0=settings.ini", "1=!&bin\\tool.exe", "2=!new.txt",
