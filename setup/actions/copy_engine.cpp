@@ -5,6 +5,8 @@
 
 #include "background.h"
 #include "copy_entry.h"
+#include "dialog_fields.h"
+#include "installed_copy.h"
 #include "dbcs.h"
 #include "language.h"
 #include "path_text.h"
@@ -12,6 +14,7 @@
 #include "resource.h"
 #include "scoped_handle.h"
 #include "script.h"
+#include "script_keys.h"
 
 namespace {
 
@@ -37,6 +40,7 @@ public:
     void Run();
 
 private:
+    void StartFreshLog();
     void RecordInstallerOptions();
     void ReadInstallFolder();
     void MakeFolders();
@@ -61,6 +65,7 @@ private:
 
 void CopyStep::Run()
 {
+    StartFreshLog();
     RecordInstallerOptions();
     ReadInstallFolder();
     MakeFolders();
@@ -72,20 +77,24 @@ void CopyStep::Run()
     RedrawWindow(m_hDialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
+// A distribution on a writable medium holds the log of the install it made
+// before; this install logs only what it makes itself (the earlier
+// installed script's log is merged in at the end).
+void CopyStep::StartFreshLog()
+{
+    for (const char* section : {"MakedDirectory", "CopiedFile"}) DeleteScriptSection(section);
+}
+
 void CopyStep::RecordInstallerOptions()
 {
-    bool copy = IsDlgButtonChecked(m_hDialog, IDC_COPY) == BST_CHECKED;
-    bool deleteAfter = IsDlgButtonChecked(m_hDialog, IDC_DELETE_AFTER) == BST_CHECKED;
-    WriteScriptText("Check", "Copy", copy ? "2" : "0");
-    WriteScriptText("Check", "Del", deleteAfter ? "2" : "0");
+    WriteScriptText("Check", "Copy", IsOptionTicked(m_hDialog, IDC_COPY) ? "2" : "0");
+    WriteScriptText("Check", "Del", IsOptionTicked(m_hDialog, IDC_DELETE_AFTER) ? "2" : "0");
 }
 
 void CopyStep::ReadInstallFolder()
 {
-    // A folder too long for a path is refused rather than cut to another one.
-    if (GetWindowTextLengthA(GetDlgItem(m_hDialog, IDC_FOLDER)) < static_cast<int>(kPathSize))
-        GetDlgItemTextA(m_hDialog, IDC_FOLDER, m_szInstallFolder, sizeof m_szInstallFolder);
-    WriteScriptText("Root", "Named", m_szInstallFolder);
+    ReadFolderField(m_hDialog, m_szInstallFolder);
+    WriteInstallFolder(m_szInstallFolder);
 }
 
 void CopyStep::MakeFolders()
@@ -112,8 +121,8 @@ bool CopyStep::ReadEntry(int index, CopyEntry& entry) const
 
 void CopyStep::CopyListedFiles()
 {
-    DWORD length = GetCurrentDirectoryA(sizeof m_szSourceFolder, m_szSourceFolder);
-    if (length == 0 || length >= sizeof m_szSourceFolder) m_szSourceFolder[0] = '\0';
+    // The product's files lie beside setup, wherever it was started from.
+    SetupFolder(m_szSourceFolder);
 
     CopyEntry entry;
     for (int index = 0; ReadEntry(index, entry); ++index) {
@@ -163,7 +172,7 @@ std::string CopyStep::ListOf(EntryStatus status) const
 int CopyStep::Ask(const std::string& text, UINT type) const
 {
     char caption[kPathSize];
-    ReadScriptText("Setup", "Name", caption);
+    ReadDisplayName(caption);
     int answer = MessageBoxA(m_hDialog, text.c_str(), caption, type);
     RepaintBackgroundWindow();
     return answer;
@@ -202,7 +211,14 @@ void CopyStep::CopyInstaller()
     if (ReadScriptInt("Check", "Copy") != 2 || ReadScriptText("CopyFile", "Self", self) == 0) return;
     char destination[kPathSize];
     if (!CopyText(destination, m_szInstallFolder) || !JoinPath(destination, LastComponent(self))) return;
-    CopyFileA(self, destination, FALSE);
+    // A relative name lies beside setup, like the other files of the product.
+    char source[kPathSize];
+    if (IsRelativePath(self)) {
+        if (!CopyText(source, m_szSourceFolder) || !JoinPath(source, self)) source[0] = '\0';
+    } else {
+        CopyText(source, self);
+    }
+    CopyFileA(source, destination, FALSE);
     LogCopied(destination);
 }
 

@@ -5,7 +5,9 @@
 #include <cstring>
 
 #include "path_text.h"
-#include "script.h"
+#include "paths.h"
+#include "script_keys.h"
+#include "setup_state.h"
 
 namespace {
 
@@ -19,6 +21,23 @@ bool LogHolds(const char* script, const char* section, int count, const char* va
     return false;
 }
 
+// The number of entries of the log; the copy step writes Count 1 without
+// key 0 when it logged nothing, and that is an empty log.
+int LogLength(const char* script, const char* section)
+{
+    int count = ReadProfileInt(script, section, "Count");
+    char first[kPathSize];
+    if (count == 1 && ReadProfileText(script, section, "0", first) == 0) return 0;
+    return count;
+}
+
+// `destination` holds a copy of `source`: copied now, or it is that very
+// file (the installed copy applying its options again).
+bool Place(const char* source, const char* destination)
+{
+    return IsSameFile(source, destination) || CopyFileA(source, destination, FALSE);
+}
+
 } // namespace
 
 void MergeLogSection(const char* oldScript, const char* script, const char* section)
@@ -26,9 +45,9 @@ void MergeLogSection(const char* oldScript, const char* script, const char* sect
     int oldCount = ReadProfileInt(oldScript, section, "Count");
     char value[kPathSize];
     for (int index = 0; index < oldCount; ++index) {
-        ReadProfileText(oldScript, section, KeyNumber(index), value);
+        if (ReadProfileText(oldScript, section, KeyNumber(index), value) == 0) continue;
         // Read again each time: appended entries take part in the comparison.
-        int count = ReadProfileInt(script, section, "Count");
+        int count = LogLength(script, section);
         if (LogHolds(script, section, count, value)) continue;
         WriteProfileText(script, section, KeyNumber(count), value);
         WriteProfileText(script, section, "Count", KeyNumber(count + 1));
@@ -36,17 +55,21 @@ void MergeLogSection(const char* oldScript, const char* script, const char* sect
     }
 }
 
-void PlaceSetupInFolder()
+bool PlaceSetupInFolder()
 {
     char folder[kPathSize];
-    ReadScriptText("Root", "Named", folder);
+    ReadInstallFolder(folder);
     char program[kPathSize], oldScript[kPathSize];
-    if (!CopyText(program, folder) || !JoinPath(program, "Setup.exe")) return;
-    if (!CopyText(oldScript, folder) || !JoinPath(oldScript, "Setup.ini")) return;
+    if (!CopyText(program, folder) || !JoinPath(program, "Setup.exe")) return false;
+    if (!CopyText(oldScript, folder) || !JoinPath(oldScript, "Setup.ini")) return false;
 
-    CopyFileA("Setup.exe", program, FALSE);
-    MergeLogSection(oldScript, ScriptPath(), "MakedDirectory");
-    MergeLogSection(oldScript, ScriptPath(), "CopiedFile");
+    // The running program, whatever its name: the uninstall entry names
+    // Setup.exe in the install folder.
+    bool placed = Place(g_setup.programPath, program);
+    if (!IsSameFile(oldScript, ScriptPath())) {
+        MergeLogSection(oldScript, ScriptPath(), "MakedDirectory");
+        MergeLogSection(oldScript, ScriptPath(), "CopiedFile");
+    }
     FlushScript();
-    CopyFileA(ScriptPath(), oldScript, FALSE);
+    return Place(ScriptPath(), oldScript) && placed;
 }

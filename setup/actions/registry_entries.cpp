@@ -3,6 +3,7 @@
 #include "path_text.h"
 #include "registry_key.h"
 #include "script.h"
+#include "script_keys.h"
 
 namespace {
 
@@ -38,7 +39,7 @@ void DeleteKeyTree(HKEY parent, const char* name)
 void RemoveCompanyKeys()
 {
     char product[kPathSize];
-    if (ReadScriptText("Root", "Name", product) == 0) return;
+    if (ReadProductKey(product) == 0) return;
     RegistryKey list;
     if (list.Open(HKEY_LOCAL_MACHINE, kUninstallListKey, KEY_CREATE_SUB_KEY)) {
         DeleteKeyTree(list.Handle(), LastComponent(product));

@@ -4,88 +4,140 @@
 #include <shellapi.h>
 
 #include <cstring>
+#include <vector>
 
 #include "dbcs.h"
+#include "installed_copy.h"
 #include "path_text.h"
 #include "paths.h"
+#include "removal_order.h"
 #include "scoped_handle.h"
-#include "script.h"
+#include "script_keys.h"
+#include "setup_state.h"
 
 namespace {
 
-// Reads the settings of the removal pass from the running script.
-struct RemovalScript {
-    RemovalScript()
-    {
-        force = ReadScriptInt("Del", "Force") != 0;
-        ReadScriptText("Root", "Named", installFolder);
-    }
-    bool force;
-    char installFolder[kPathSize];
+// Everything the removal pass takes from the script, read before anything
+// is deleted: a delete pattern such as "*.ini" matches the script itself.
+struct RemovalPlan {
+    bool force = false;
+    std::vector<std::string> patterns;        // Del, resolved
+    std::vector<std::string> copiedFiles;     // CopiedFile, newest first
+    std::vector<std::string> foldersToRemove; // DirRemove, resolved
+    std::vector<std::string> madeFolders;     // MakedDirectory, deepest first, without the chain below
+    // The program's folder, then the made folders above it, inner first:
+    // they hold the running program and go with the removal copy.
+    std::vector<std::string> programChain;
 };
 
-// Calls fn(path) for each file (not folder) that the delete pattern
-// `value` matches; the pattern is resolved against the install folder and
-// may hold wildcards in its last part.
-template <class Fn>
-void ForEachPatternMatch(const char* value, const char* installFolder, Fn fn)
+std::vector<std::string> LoggedNewestFirst(const char* section)
 {
-    char pattern[kPathSize];
-    ResolvePath(value, installFolder, pattern, false);
-    if (pattern[0] == '\0') return;
-    const char* separator = FindLastCharDbcs(pattern, '\\');
-    size_t folderLength = separator ? static_cast<size_t>(separator - pattern) + 1 : 0;
+    std::vector<std::string> entries;
     char path[kPathSize];
-    for (FileSearch search(pattern); search.Valid(); search.Next()) {
+    for (int index = ReadScriptInt(section, "Count") - 1; index >= 0; --index)
+        if (ReadScriptText(section, KeyNumber(index), path) != 0) entries.push_back(path);
+    return entries;
+}
+
+std::vector<std::string> ListedAndResolved(const char* section, int first, const char* installFolder)
+{
+    std::vector<std::string> paths;
+    ForEachListedValue(ScriptPath(), section, "", first, kPathSize, [&](int, const char* value) {
+        char path[kPathSize];
+        ResolvePath(value, installFolder, path, false);
+        if (path[0]) paths.push_back(path);
+    });
+    return paths;
+}
+
+bool Logs(const std::vector<std::string>& folders, const std::string& folder)
+{
+    for (const std::string& logged : folders)
+        if (IsSameFile(logged.c_str(), folder.c_str())) return true;
+    return false;
+}
+
+// The program's folder and, going up from it, each folder that an install
+// made (a two-level install folder such as "Company\Product" makes both).
+std::vector<std::string> ProgramChain(const std::vector<std::string>& madeFolders)
+{
+    char folder[kPathSize];
+    SetupFolder(folder);
+    std::vector<std::string> chain{folder};
+    for (;;) {
+        char* up = FindLastCharDbcs(folder, '\\');
+        if (!up || up == folder || up[-1] == ':') break; // a drive's root is nobody's to remove
+        *up = '\0';
+        if (!Logs(madeFolders, folder)) break;
+        chain.push_back(folder);
+    }
+    return chain;
+}
+
+RemovalPlan ReadRemovalPlan()
+{
+    RemovalPlan plan;
+    char installFolder[kPathSize];
+    ReadInstallFolder(installFolder);
+    plan.force = ReadScriptInt("Del", "Force") != 0;
+    plan.patterns = ListedAndResolved("Del", 0, installFolder);
+    plan.copiedFiles = LoggedNewestFirst("CopiedFile");
+    plan.foldersToRemove = ListedAndResolved("DirRemove", 1, installFolder);
+    std::vector<std::string> made = LoggedNewestFirst("MakedDirectory");
+    plan.programChain = ProgramChain(made);
+    for (const std::string& folder : made)
+        if (!Logs(plan.programChain, folder)) plan.madeFolders.push_back(folder);
+    SortDeepestFirst(plan.madeFolders);
+    return plan;
+}
+
+// The running program and its script are removed at their own steps.
+bool IsRunningSetup(const char* path)
+{
+    return IsSameFile(path, g_setup.programPath) || IsSameFile(path, g_setup.scriptPath);
+}
+
+// Calls fn(path) for each file (not folder) that the resolved delete
+// pattern matches; the pattern may hold wildcards in its last part.
+template <class Fn>
+void ForEachPatternMatch(const std::string& pattern, Fn fn)
+{
+    const char* separator = FindLastCharDbcs(pattern.c_str(), '\\');
+    size_t folderLength = separator ? static_cast<size_t>(separator - pattern.c_str()) + 1 : 0;
+    char path[kPathSize];
+    for (FileSearch search(pattern.c_str()); search.Valid(); search.Next()) {
         if (search.IsFolder()) continue;
         path[0] = '\0';
-        if (AppendRange(path, sizeof path, pattern, folderLength) && AppendText(path, search.Found().cFileName))
+        if (AppendRange(path, sizeof path, pattern.c_str(), folderLength) && AppendText(path, search.Found().cFileName) &&
+            !IsRunningSetup(path))
             fn(static_cast<const char*>(path));
     }
 }
 
-// Calls fn(path) for each logged entry of `section`, the last one first,
-// down to key `last`.
-template <class Fn>
-void ForEachLoggedNewestFirst(const char* section, int last, Fn fn)
-{
-    char path[kPathSize];
-    for (int index = ReadScriptInt(section, "Count") - 1; index >= last; --index)
-        if (ReadScriptText(section, KeyNumber(index), path) != 0) fn(static_cast<const char*>(path));
-}
-
-// Calls fn(folder) for each folder of DirRemove (from key 1), resolved.
-template <class Fn>
-void ForEachFolderToRemove(const char* installFolder, Fn fn)
-{
-    ForEachListedValue(ScriptPath(), "DirRemove", "", 1, kPathSize, [&](int, const char* value) {
-        char folder[kPathSize];
-        ResolvePath(value, installFolder, folder, false);
-        if (folder[0]) fn(static_cast<const char*>(folder));
-    });
-}
-
 void DeleteInstalledFile(const char* path, bool force)
 {
+    if (IsRunningSetup(path)) return;
     if (force) SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
     RecycleDelete(path);
+}
+
+// True when `folder` holds anything but names beginning with "." and the
+// names that `expected` accepts.
+template <class Expected>
+bool HoldsMoreThan(const std::string& folder, Expected expected)
+{
+    char pattern[kPathSize];
+    if (!CopyText(pattern, folder.c_str()) || !JoinPath(pattern, "*.*")) return false;
+    for (FileSearch search(pattern); search.Valid(); search.Next()) {
+        const char* name = search.Found().cFileName;
+        if (name[0] != '.' && !expected(name)) return true;
+    }
+    return false;
 }
 
 bool IsSetupFile(const char* name)
 {
     return lstrcmpiA(name, "setup.exe") == 0 || lstrcmpiA(name, "setup.ini") == 0;
-}
-
-// True when `folder` holds anything but setup itself and names beginning with ".".
-bool HoldsMoreThanSetup(const char* folder)
-{
-    char pattern[kPathSize];
-    if (!CopyText(pattern, folder) || !JoinPath(pattern, "*.*")) return false;
-    for (FileSearch search(pattern); search.Valid(); search.Next()) {
-        const char* name = search.Found().cFileName;
-        if (name[0] != '.' && !IsSetupFile(name)) return true;
-    }
-    return false;
 }
 
 } // namespace
@@ -120,37 +172,41 @@ void RemoveFolderTree(const char* folder)
     RemoveDirectoryA(folder);
 }
 
-void RemoveInstalledFiles()
+int RemoveInstalledFiles()
 {
-    RemovalScript script;
-    ForEachListedValue(ScriptPath(), "Del", "", 0, kPathSize, [&](int, const char* value) {
-        ForEachPatternMatch(value, script.installFolder, [&](const char* path) { DeleteInstalledFile(path, script.force); });
-    });
-    ForEachLoggedNewestFirst("CopiedFile", 0, [&](const char* path) { DeleteInstalledFile(path, script.force); });
-    ForEachFolderToRemove(script.installFolder, [](const char* folder) { RemoveDirectoryA(folder); });
-    // Logged outer folders first: from the end, inner folders go before their parents.
-    ForEachLoggedNewestFirst("MakedDirectory", 1, [](const char* folder) { RemoveDirectoryA(folder); });
+    RemovalPlan plan = ReadRemovalPlan();
+    for (const std::string& pattern : plan.patterns)
+        ForEachPatternMatch(pattern, [&](const char* path) { DeleteInstalledFile(path, plan.force); });
+    for (const std::string& path : plan.copiedFiles) DeleteInstalledFile(path.c_str(), plan.force);
+    for (const std::string& folder : plan.foldersToRemove) RemoveDirectoryA(folder.c_str());
+    for (const std::string& folder : plan.madeFolders) RemoveDirectoryA(folder.c_str());
+    return static_cast<int>(plan.programChain.size()) - 1;
 }
 
 size_t ListUndeleted(std::string* report)
 {
-    RemovalScript script;
+    RemovalPlan plan = ReadRemovalPlan();
     size_t length = 0;
-    auto list = [&](const char* path) {
-        length += std::strlen(path) + 1;
-        if (report) *report += std::string(path) + "\n";
+    auto list = [&](const std::string& path) {
+        length += path.size() + 1;
+        if (report) *report += path + "\n";
     };
-    auto listExisting = [&](const char* path) {
-        if (PathExists(path)) list(path);
+    auto listExisting = [&](const std::string& path) {
+        if (PathExists(path.c_str()) && !IsRunningSetup(path.c_str())) list(path);
     };
-    ForEachListedValue(ScriptPath(), "Del", "", 0, kPathSize, [&](int, const char* value) {
-        ForEachPatternMatch(value, script.installFolder, list);
-    });
-    ForEachLoggedNewestFirst("CopiedFile", 0, listExisting);
-    ForEachFolderToRemove(script.installFolder, listExisting);
-    ForEachLoggedNewestFirst("MakedDirectory", 1, listExisting);
-    char installFolder[kPathSize];
-    if (ReadScriptText("MakedDirectory", "0", installFolder) != 0 && HoldsMoreThanSetup(installFolder))
-        list(installFolder);
+    for (const std::string& pattern : plan.patterns)
+        ForEachPatternMatch(pattern, [&](const char* path) { list(path); });
+    for (const std::string& path : plan.copiedFiles) listExisting(path);
+    for (const std::string& folder : plan.foldersToRemove) listExisting(folder);
+    for (const std::string& folder : plan.madeFolders) listExisting(folder);
+
+    // The program's folder stays when it holds more than setup; each made
+    // folder above it when it holds more than the folder below.
+    if (HoldsMoreThan(plan.programChain[0], IsSetupFile)) list(plan.programChain[0]);
+    for (size_t level = 1; level < plan.programChain.size(); ++level) {
+        const char* inner = LastComponent(plan.programChain[level - 1].c_str());
+        if (HoldsMoreThan(plan.programChain[level], [&](const char* name) { return lstrcmpiA(name, inner) == 0; }))
+            list(plan.programChain[level]);
+    }
     return length;
 }

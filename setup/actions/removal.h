@@ -12,13 +12,17 @@ void RecycleDelete(const char* path);
 // name begins with "." are left, and with them their parents.
 void RemoveFolderTree(const char* folder);
 
-// The removal pass of an uninstall: the delete patterns of section Del,
-// the logged files newest first, the folders of DirRemove and the logged
-// folders innermost first. The first logged folder (normally the install
-// folder, which still holds the running setup) is left for the removal copy.
-void RemoveInstalledFiles();
+// The removal pass of an uninstall. The whole install log is read first,
+// then the delete patterns of section Del, the logged files newest first,
+// the folders of DirRemove and the made folders deepest first go. The
+// running setup and its script are never touched here (they have steps of
+// their own, whatever a pattern matches), nor the program's folder and the
+// made folders above it, which still hold the program: returns how many
+// made folders lie above it, for the removal copy to remove after it.
+int RemoveInstalledFiles();
 
-// What is still there of the above, and the install folder when it holds
-// more than setup itself: returns the length of the list (each path and a
-// line feed) and, with a `report`, appends the list to it.
+// What is still there of the above, and the program's folder (and the made
+// folders above it) when it holds more than setup itself: returns the
+// length of the list (each path and a line feed) and, with a `report`,
+// appends the list to it.
 size_t ListUndeleted(std::string* report);

@@ -14,10 +14,10 @@ namespace {
 
 // Writes the batch file at the root of the current drive (the removal
 // copy's current folder), in the code page that the command processor reads.
-bool WriteRemovalBatch(const char* programPath)
+bool WriteRemovalBatch(const char* programPath, int parentFolders)
 {
     std::string text;
-    if (!FormRemovalBatch(programPath, text)) return false;
+    if (!FormRemovalBatch(programPath, parentFolders, text)) return false;
     CharToOemBuffA(text.data(), text.data(), static_cast<DWORD>(text.size()));
     ScopedHandle file(CreateFileA(kRemovalBatchName, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
@@ -33,12 +33,12 @@ bool WriteRemovalBatch(const char* programPath)
 // run only once this process has ended, does it. Every platform takes this
 // way; removing the program from code copied out of its own image relied
 // on an old platform's image handling.
-void DeleteSelf()
+void DeleteSelf(int parentFolders)
 {
     char programPath[kPathSize];
     DWORD length = GetModuleFileNameA(nullptr, programPath, sizeof programPath);
     if (length == 0 || length >= sizeof programPath) return;
-    if (!WriteRemovalBatch(programPath)) return;
+    if (!WriteRemovalBatch(programPath, parentFolders)) return;
 
     char command[16];
     CopyText(command, kRemovalBatchName);

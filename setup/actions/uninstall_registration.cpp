@@ -2,50 +2,53 @@
 
 #include <cstring>
 
+#include "command_line.h"
 #include "path_text.h"
 #include "registry_key.h"
 #include "script.h"
+#include "script_keys.h"
 
 namespace {
 
-void SetText(const RegistryKey& key, const char* name, const char* value)
+bool SetText(const RegistryKey& key, const char* name, const char* value)
 {
-    RegSetValueExA(key.Handle(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
-                   static_cast<DWORD>(std::strlen(value) + 1));
+    return RegSetValueExA(key.Handle(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+                          static_cast<DWORD>(std::strlen(value) + 1)) == ERROR_SUCCESS;
 }
 
-// The command the system runs to uninstall: no quotes around the path, as
-// the uninstall list has always held it.
-bool FormUninstallCommand(char* command)
+// The command the system runs to uninstall. Quoted: Windows starts an
+// unquoted path with a blank ("C:\Program Files\...") as it stands, and
+// the program would take "Files\..." for its arguments.
+bool FormCommand(char* command, size_t size)
 {
-    if (ReadScriptText("Root", "Named", command, kPathSize) == 0) return false;
-    if (!JoinPath(command, kPathSize, "Setup.exe")) return false;
-    return ReadScriptInt("Del", "Auto") == 0 || AppendText(command, kPathSize, " uninstall");
+    char program[kPathSize];
+    if (ReadInstallFolder(program) == 0 || !JoinPath(program, "Setup.exe")) return false;
+    return FormUninstallCommand(program, ReadScriptInt("Del", "Auto") != 0, command, size);
 }
 
-void WriteProductEntry(const RegistryKey& list)
+bool WriteProductEntry(const RegistryKey& list)
 {
     char product[kPathSize];
-    if (ReadScriptText("Root", "Name", product) == 0) return;
+    if (ReadProductKey(product) == 0) return true; // no entry asked for
     RegistryKey entry;
-    if (!entry.Create(list.Handle(), LastComponent(product), KEY_SET_VALUE)) return;
+    if (!entry.Create(list.Handle(), LastComponent(product), KEY_SET_VALUE)) return false;
     char name[kPathSize];
-    if (ReadScriptText("Setup", "Name", name) != 0) SetText(entry, "DisplayName", name);
-    char command[kPathSize];
-    if (FormUninstallCommand(command)) SetText(entry, "UninstallString", command);
+    if (ReadDisplayName(name) != 0) SetText(entry, "DisplayName", name);
+    char command[kPathSize + 16];
+    bool written = FormCommand(command, sizeof command) && SetText(entry, "UninstallString", command);
     entry.Flush();
+    return written;
 }
 
 } // namespace
 
-void RegisterUninstall()
+bool RegisterUninstall()
 {
     RegistryKey currentVersion;
-    if (!currentVersion.Create(HKEY_LOCAL_MACHINE, kCurrentVersionKey, KEY_CREATE_SUB_KEY)) return;
+    if (!currentVersion.Create(HKEY_LOCAL_MACHINE, kCurrentVersionKey, KEY_CREATE_SUB_KEY)) return false;
     RegistryKey list;
-    if (list.Create(currentVersion.Handle(), "Uninstall", KEY_CREATE_SUB_KEY)) {
-        WriteProductEntry(list);
-        list.Flush();
-    }
+    bool registered = list.Create(currentVersion.Handle(), "Uninstall", KEY_CREATE_SUB_KEY) && WriteProductEntry(list);
+    list.Flush();
     currentVersion.Flush();
+    return registered;
 }

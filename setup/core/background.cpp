@@ -3,6 +3,7 @@
 #include "back_screen.h"
 #include "resource.h"
 #include "script.h"
+#include "script_keys.h"
 #include "setup_dialog.h"
 #include "setup_state.h"
 
@@ -17,10 +18,9 @@ void PaintBackground(HWND window)
     if (!GetUpdateRect(window, &update, FALSE)) return;
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
-    if (g_setup.backSurface) {
-        BitBlt(dc, paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right - paint.rcPaint.left,
-               paint.rcPaint.bottom - paint.rcPaint.top, g_setup.backSurface, paint.rcPaint.left,
-               paint.rcPaint.top, SRCCOPY);
+    if (HDC picture = g_setup.backgroundPicture.surface) {
+        const RECT& r = paint.rcPaint;
+        BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, picture, r.left, r.top, SRCCOPY);
     }
     EndPaint(window, &paint);
 }
@@ -37,10 +37,10 @@ INT_PTR CALLBACK BackgroundProc(HWND window, UINT message, WPARAM wParam, LPARAM
 {
     switch (message) {
     case WM_INITDIALOG:
-        g_setup.backWindow = window;
+        g_setup.backgroundWindow = window;
         SetTimer(window, kOpenDialogTimer, kOpenDialogDelay, nullptr);
-        if (g_setup.backSurface) {
-            const RECT& screen = g_setup.screen;
+        if (g_setup.backgroundPicture.surface) {
+            const RECT& screen = g_setup.screenRect;
             SetWindowPos(window, HWND_NOTOPMOST, screen.left, screen.top, screen.right - screen.left,
                          screen.bottom - screen.top, SWP_SHOWWINDOW);
         }
@@ -60,7 +60,7 @@ INT_PTR CALLBACK BackgroundProc(HWND window, UINT message, WPARAM wParam, LPARAM
 void PrepareBackgroundPicture()
 {
     HDC screenDc = GetDC(nullptr);
-    const RECT& screen = g_setup.screen;
+    const RECT& screen = g_setup.screenRect;
     HDC surface = CreateCompatibleDC(screenDc);
     HBITMAP bitmap = CreateCompatibleBitmap(screenDc, screen.right - screen.left, screen.bottom - screen.top);
     ReleaseDC(nullptr, screenDc);
@@ -69,25 +69,25 @@ void PrepareBackgroundPicture()
         if (surface) DeleteDC(surface);
         return;
     }
-    g_setup.backSurface = surface;
-    g_setup.backBitmap = bitmap;
-    g_setup.backPreviousBitmap = SelectObject(surface, bitmap);
+    BackgroundPicture& picture = g_setup.backgroundPicture;
+    picture.surface = surface;
+    picture.bitmap = bitmap;
+    picture.previousBitmap = SelectObject(surface, bitmap);
     FillRect(surface, &screen, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 
     char installFolder[kPathSize];
-    ReadScriptText("Root", "Named", installFolder);
+    ReadInstallFolder(installFolder);
     DrawBackScreen(surface, screen, installFolder, ScriptPath());
 }
 
 void ReleaseBackgroundPicture()
 {
-    if (!g_setup.backSurface) return;
-    SelectObject(g_setup.backSurface, g_setup.backPreviousBitmap);
-    DeleteObject(g_setup.backBitmap);
-    DeleteDC(g_setup.backSurface);
-    g_setup.backSurface = nullptr;
-    g_setup.backBitmap = nullptr;
-    g_setup.backPreviousBitmap = nullptr;
+    BackgroundPicture& picture = g_setup.backgroundPicture;
+    if (!picture.surface) return;
+    SelectObject(picture.surface, picture.previousBitmap);
+    DeleteObject(picture.bitmap);
+    DeleteDC(picture.surface);
+    picture = {};
 }
 
 HWND CreateBackgroundWindow(HINSTANCE instance)

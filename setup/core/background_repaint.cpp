@@ -6,6 +6,6 @@
 // after their message boxes.
 void RepaintBackgroundWindow()
 {
-    if (g_setup.backWindow)
-        RedrawWindow(g_setup.backWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    if (g_setup.backgroundWindow)
+        RedrawWindow(g_setup.backgroundWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }

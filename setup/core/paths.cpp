@@ -8,7 +8,7 @@
 #include "dbcs.h"
 #include "path_text.h"
 #include "registry_key.h"
-#include "script.h"
+#include "script_keys.h"
 #include "system_folders.h"
 
 namespace {
@@ -49,6 +49,29 @@ bool PathExists(const char* path)
     return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
 }
 
+namespace {
+
+bool FileIdentity(const char* path, BY_HANDLE_FILE_INFORMATION& info)
+{
+    // Backup semantics open folders too; nothing is read or locked.
+    HANDLE file = CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                              FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    bool known = GetFileInformationByHandle(file, &info);
+    CloseHandle(file);
+    return known;
+}
+
+} // namespace
+
+bool IsSameFile(const char* a, const char* b)
+{
+    BY_HANDLE_FILE_INFORMATION first, second;
+    if (a[0] == '\0' || b[0] == '\0' || !FileIdentity(a, first) || !FileIdentity(b, second)) return false;
+    return first.dwVolumeSerialNumber == second.dwVolumeSerialNumber && first.nFileIndexHigh == second.nFileIndexHigh &&
+           first.nFileIndexLow == second.nFileIndexLow;
+}
+
 void ResolvePath(const char* value, const char* base, char* result, bool programLookup)
 {
     SystemFolders folders;
@@ -62,7 +85,7 @@ void ResolvePath(const char* value, const char* base, char* result, bool program
 bool ExpandMacros(char* text, size_t size)
 {
     char root[kPathSize];
-    ReadScriptText("Root", "Named", root);
+    ReadInstallFolder(root);
     SystemFolders folders;
     return ExpandMacroText(text, size, root, folders);
 }

@@ -21,4 +21,8 @@ bool DefaultInstallFolder(const char* name, char* out);
 // True when a file or folder of that name exists.
 bool PathExists(const char* path);
 
+// True when both paths name the same existing file or folder, however they
+// are written (letter case, short names, a trailing backslash).
+bool IsSameFile(const char* a, const char* b);
+
 template <size_t N> bool ExpandMacros(char (&text)[N]) { return ExpandMacros(text, N); }

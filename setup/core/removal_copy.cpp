@@ -9,7 +9,7 @@
 void StartRemovalCopy()
 {
     char command[kPathSize + 16];
-    if (!FormRemovalCommand(g_setup.programPath, command, sizeof command)) return;
+    if (!FormRemovalCommand(g_setup.programPath, g_setup.madeParentFolders, command, sizeof command)) return;
     STARTUPINFOA startup = {};
     // Current folder "\": the root of the current drive, so that the copy
     // does not hold the folder it is about to remove.

@@ -5,6 +5,8 @@
 #include "associations.h"
 #include "background.h"
 #include "copy_engine.h"
+#include "dialog_fields.h"
+#include "dialog_layout.h"
 #include "folder_shortcuts.h"
 #include "install_log.h"
 #include "language.h"
@@ -13,6 +15,7 @@
 #include "resource.h"
 #include "run_programs.h"
 #include "script.h"
+#include "script_keys.h"
 #include "setup_state.h"
 #include "start_menu.h"
 #include "uninstall_registration.h"
@@ -37,18 +40,13 @@ void ShowProgress(HWND dialog, const char* japanese, const char* english)
 
 void Hide(HWND dialog, int id)
 {
-    ShowWindow(GetDlgItem(dialog, id), SW_HIDE);
+    ShowControl(dialog, id, false);
 }
 
 void HideAndPause(HWND dialog, int id)
 {
     Hide(dialog, id);
     Pause(dialog, kPause);
-}
-
-bool IsChecked(HWND dialog, int id)
-{
-    return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
 }
 
 void EndSetup(HWND dialog)
@@ -67,7 +65,7 @@ void HideButtons(HWND dialog)
 void RemoveMenusOfFolderShown(HWND dialog)
 {
     char folder[kPathSize];
-    GetDlgItemTextA(dialog, IDC_FOLDER, folder, sizeof folder);
+    ReadFolderField(dialog, folder);
     RemoveAllMenus(folder);
 }
 
@@ -75,9 +73,9 @@ void RemoveMenusOfFolderShown(HWND dialog)
 void TakeChosenMenuFolder()
 {
     char chosen[kPathSize];
-    ReadScriptText("Menu", "Change", chosen);
-    WriteScriptText("Menu", "Named", chosen);
-    WriteScriptText("Menu", "Change", "");
+    ReadChosenMenuFolder(chosen);
+    WriteMenuFolder(chosen);
+    WriteChosenMenuFolder("");
 }
 
 void DisableOptions(HWND dialog)
@@ -87,10 +85,10 @@ void DisableOptions(HWND dialog)
         EnableWindow(GetDlgItem(dialog, id), FALSE);
 }
 
-// An installed script has its files: a run on it only re-applies the options.
+// The installed copy has its files: a run on it only re-applies the options.
 void CopyFilesUnlessInstalled(HWND dialog)
 {
-    if (ReadScriptInt("CopiedFile", "Count") != 0) return;
+    if (g_setup.runState == kRunStateInstalled) return;
     ShowProgress(dialog, "ファイルをコピーしています．", "Copying files...");
     CopyScriptFiles(dialog);
 }
@@ -107,26 +105,37 @@ void ReportUndeleted(HWND dialog)
     RepaintBackgroundWindow();
 }
 
+// An install that cannot be uninstalled later must say so: the system's
+// list would have no entry, or an entry whose program is not there.
+void ReportUninstallNotReady(HWND dialog, bool registered, bool placed)
+{
+    std::string text = Localized("アンインストールの準備ができませんでした．\r\n\r\n",
+                                 "Could not prepare the uninstall.\r\n\r\n");
+    if (!registered)
+        text += Localized("アンインストール情報を登録できませんでした．\r\n",
+                          "The uninstall entry could not be registered.\r\n");
+    if (!placed) {
+        char folder[kPathSize];
+        ReadInstallFolder(folder);
+        text += Localized("Setup.exe と Setup.ini を次の場所に置けませんでした：\r\n",
+                          "Setup.exe and Setup.ini could not be placed in:\r\n");
+        text += folder;
+        text += "\r\n";
+    }
+    text += Localized("\r\nこのインストールはアンインストールできません．",
+                      "\r\nThis installation cannot be uninstalled.");
+    char caption[kPathSize];
+    ReadDisplayName(caption);
+    MessageBoxA(dialog, text.c_str(), caption, MB_OK | MB_ICONWARNING);
+    RepaintBackgroundWindow();
+}
+
 // The uninstaller's script goes last; the removal copy then takes the
 // program and its folder.
 void DeleteScript()
 {
     FlushScript();
     RecycleDelete(ScriptPath());
-}
-
-} // namespace
-
-void StartRunSequence(HWND dialog)
-{
-    // An unattended run is posted while the dialog initialises, before the
-    // dialog manager shows it: the progress must be seen all the same.
-    if (!IsWindowVisible(dialog)) ShowWindow(dialog, SW_SHOWNORMAL);
-    HideButtons(dialog);
-    if (g_setup.runState == kRunStateInstalled && IsChecked(dialog, IDC_COPY))
-        RunUninstallSequence(dialog);
-    else
-        RunInstallSequence(dialog);
 }
 
 void RunInstallSequence(HWND dialog)
@@ -141,19 +150,20 @@ void RunInstallSequence(HWND dialog)
     ShowProgress(dialog, "システムの設定をしています．", "System setup...");
     // Options not ticked are applied too, switched off: that removes what an
     // earlier run made.
-    ApplyMenuEntries(script, IsChecked(dialog, IDC_MENU));
+    ApplyMenuEntries(script, IsOptionTicked(dialog, IDC_MENU));
     HideAndPause(dialog, IDC_MENU);
-    ApplyFolderShortcut(script, IsChecked(dialog, IDC_DESKTOP), "Desktop");
+    ApplyFolderShortcut(script, IsOptionTicked(dialog, IDC_DESKTOP), "Desktop");
     HideAndPause(dialog, IDC_DESKTOP);
-    ApplyFolderShortcut(script, IsChecked(dialog, IDC_STARTUP), "Startup");
+    ApplyFolderShortcut(script, IsOptionTicked(dialog, IDC_STARTUP), "Startup");
     HideAndPause(dialog, IDC_STARTUP);
-    ApplyAssociations(IsChecked(dialog, IDC_EXT));
+    ApplyAssociations(IsOptionTicked(dialog, IDC_EXT));
     HideAndPause(dialog, IDC_EXT);
-    ApplySendToEntries(script, IsChecked(dialog, IDC_SEND));
+    ApplySendToEntries(script, IsOptionTicked(dialog, IDC_SEND));
     HideAndPause(dialog, IDC_SEND);
-    RegisterUninstall();
+    bool registered = RegisterUninstall();
     ApplyRegList(true);
-    PlaceSetupInFolder();
+    bool placed = PlaceSetupInFolder();
+    if (!registered || !placed) ReportUninstallNotReady(dialog, registered, placed);
     Hide(dialog, IDC_COPY);
     Hide(dialog, IDC_DELETE_AFTER);
     HideAndPause(dialog, IDC_FILE_GROUP);
@@ -171,6 +181,8 @@ void RunUninstallSequence(HWND dialog)
     ShowProgress(dialog, "システムの設定を削除しています．", "Unsetup system...");
     RunProgramList(dialog, "Erase");
     RemoveMenusOfFolderShown(dialog);
+    // The checkboxes vanish in this order, Startup's before Desktop's,
+    // whatever is being removed at the time: as setup has always shown it.
     HideAndPause(dialog, IDC_MENU);
     ApplyFolderShortcut(script, false, "Desktop");
     HideAndPause(dialog, IDC_STARTUP);
@@ -184,7 +196,7 @@ void RunUninstallSequence(HWND dialog)
     ApplyRegList(false);
 
     ShowProgress(dialog, "ファイルを削除しています．", "Deleting files...");
-    RemoveInstalledFiles();
+    g_setup.madeParentFolders = RemoveInstalledFiles();
     HideAndPause(dialog, IDC_FOLDER);
     ReportUndeleted(dialog);
     DeleteScript();
@@ -193,4 +205,18 @@ void RunUninstallSequence(HWND dialog)
     Pause(dialog, kFinalPause);
     g_setup.runState = kRunStateRemoveAfter;
     EndSetup(dialog);
+}
+
+} // namespace
+
+void StartRunSequence(HWND dialog)
+{
+    // An unattended run is posted while the dialog initialises, before the
+    // dialog manager shows it: the progress must be seen all the same.
+    if (!IsWindowVisible(dialog)) ShowWindow(dialog, SW_SHOWNORMAL);
+    HideButtons(dialog);
+    if (g_setup.runState == kRunStateInstalled && IsOptionTicked(dialog, IDC_COPY))
+        RunUninstallSequence(dialog);
+    else
+        RunInstallSequence(dialog);
 }

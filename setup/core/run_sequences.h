@@ -7,6 +7,3 @@
 // The uninstall sequence on an installed script whose uninstall box is
 // checked, the install sequence in every other case.
 void StartRunSequence(HWND dialog);
-
-void RunInstallSequence(HWND dialog);
-void RunUninstallSequence(HWND dialog);

@@ -6,7 +6,7 @@
 #include "path_text.h"
 #include "setup_state.h"
 
-bool InitScriptPath()
+bool InitProgramPaths()
 {
     char path[kPathSize];
     DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
@@ -58,6 +58,11 @@ int ReadScriptInt(const char* section, const char* key, int fallback)
 void WriteScriptText(const char* section, const char* key, const char* value)
 {
     WriteProfileText(ScriptPath(), section, key, value);
+}
+
+void DeleteScriptSection(const char* section)
+{
+    WritePrivateProfileStringA(section, nullptr, nullptr, ScriptPath());
 }
 
 void FlushScript()

@@ -9,10 +9,10 @@
 #include "numbered_key.h"
 #include "text_limits.h"
 
-// The running script: "Setup.ini" in the folder of the running program.
-// False when the program's own path cannot be had (or the script path
-// beside it would not fit in 260 bytes).
-bool InitScriptPath();
+// The running program's path, and the running script: "Setup.ini" in the
+// folder of the running program. False when the program's own path cannot
+// be had (or the script path beside it would not fit in 260 bytes).
+bool InitProgramPaths();
 const char* ScriptPath();
 
 // Reads a string into `out` (`size` bytes; longer values are cut) and returns
@@ -30,6 +30,7 @@ size_t ReadScriptText(const char* section, const char* key, char* out, size_t si
                       const char* fallback = "");
 int ReadScriptInt(const char* section, const char* key, int fallback = 0);
 void WriteScriptText(const char* section, const char* key, const char* value);
+void DeleteScriptSection(const char* section);
 void FlushScript();
 
 template <size_t N>

@@ -7,8 +7,12 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "command_line.h"
 #include "dbcs.h"
+#include "dialog_fields.h"
+#include "dialog_layout.h"
 #include "folder_browser.h"
+#include "installed_copy.h"
 #include "language.h"
 #include "option_rule.h"
 #include "path_text.h"
@@ -16,7 +20,7 @@
 #include "readme_viewer.h"
 #include "registry_key.h"
 #include "run_sequences.h"
-#include "script.h"
+#include "script_keys.h"
 #include "setup_state.h"
 
 namespace {
@@ -81,7 +85,7 @@ void SetupDialog::OnInitDialog()
     LoadDialogIcons();
     FindPreviousInstallation();
     ShowInstallFolder();
-    if (ReadScriptInt("CopiedFile", "Count") != 0) EnterInstalledMode();
+    if (IsInstalledCopy()) EnterInstalledMode();
     else EnterInstallMode();
     SetUpReadmeButton();
     MeasureRowHeight();
@@ -115,7 +119,7 @@ void SetupDialog::SetEnglishTexts()
 void SetupDialog::SetTitle()
 {
     char name[kPathSize];
-    ReadScriptText("Setup", "Name", name, "Install");
+    if (ReadDisplayName(name) == 0) CopyText(name, "Install");
     SetWindowTextA(m_hWnd, name);
 }
 
@@ -125,70 +129,69 @@ void SetupDialog::LoadDialogIcons()
     if (ReadScriptText("Desktop", "Icon", file) == 0) return;
     // The index comes from section Check; the file name is used as written.
     int index = ReadScriptInt("Check", "IconNo");
-    ExtractIconExA(file, index, &g_setup.iconLarge, &g_setup.iconSmall, 1);
-    if (g_setup.iconLarge)
-        SetClassLongPtrA(m_hWnd, GCLP_HICON, reinterpret_cast<LONG_PTR>(g_setup.iconLarge));
+    DialogIcons& icons = g_setup.dialogIcons;
+    ExtractIconExA(file, index, &icons.large, &icons.little, 1);
+    if (icons.large) SetClassLongPtrA(m_hWnd, GCLP_HICON, reinterpret_cast<LONG_PTR>(icons.large));
 }
 
 // An earlier installation of the product is found through the system's
-// uninstall list: its command names the installed copy of setup.
+// uninstall list: its command names the installed copy of setup, quoted as
+// this setup registers it or unquoted as earlier ones did.
 void SetupDialog::FindPreviousInstallation()
 {
-    char rootName[kPathSize];
-    if (ReadScriptText("Root", "Name", rootName) == 0) return;
+    if (ReadProductKey(m_szProductKey) == 0) return;
     RegistryKey list, product;
     // Opened for reading only: looking must not leave an empty product key
     // in the uninstall list when setup is then cancelled.
     if (!list.Open(HKEY_LOCAL_MACHINE, kUninstallListKey, KEY_READ)) return;
-    if (!product.Open(list.Handle(), LastComponent(rootName), KEY_READ)) return;
-    char command[kPathSize];
+    if (!product.Open(list.Handle(), LastComponent(m_szProductKey), KEY_READ)) return;
+    char command[kPathSize + 16];
     if (!ReadRegistryText(product.Handle(), "UninstallString", command, sizeof command)) return;
-    if (!SplitAtLastBackslash(command)) return;
-    if (CopyText(m_szFolder, command)) m_bVersionUp = true;
+    if (FolderOfUninstallCommand(command, m_szFolder, sizeof m_szFolder)) m_bVersionUp = true;
 }
 
 // Root Name becomes a bare name: it names the product's entry in the
-// uninstall list from now on.
+// uninstall list from now on. Written when the run starts, so that a
+// cancelled dialog proposes the same folder next time.
 void SetupDialog::ShowInstallFolder()
 {
-    char rootName[kPathSize];
-    ReadScriptText("Root", "Name", rootName);
     if (m_szFolder[0] == '\0') {
-        DefaultInstallFolder(rootName, m_szFolder);
-        if (const char* last = FindLastCharDbcs(m_szFolder, '\\')) WriteScriptText("Root", "Name", last + 1);
+        DefaultInstallFolder(m_szProductKey, m_szFolder);
+        if (const char* last = FindLastCharDbcs(m_szFolder, '\\')) CopyText(m_szProductKey, last + 1);
     } else {
         // Found in the uninstall list: the name stays the one of the entry
         // found, also when the user had installed into a folder of another
         // name, so that a version-up and an uninstall keep to that entry.
-        WriteScriptText("Root", "Name", LastComponent(rootName));
+        CopyText(m_szProductKey, LastComponent(m_szProductKey));
     }
+    if (m_szProductKey[0]) m_held.Write("Root", "Name", m_szProductKey);
     SetDlgItemTextA(m_hWnd, IDC_FOLDER, m_szFolder);
 }
 
 void SetupDialog::EnterInstalledMode()
 {
     g_setup.runState = kRunStateInstalled;
-    WriteScriptText("Check", "Copy", "1");
-    WriteScriptText("Check", "Del", "0");
-    ShowControl(IDC_BROWSE_FOLDER, false);
-    g_setup.modeCode = kModeInstalled;
+    m_held.Write("Check", "Copy", "1");
+    m_held.Write("Check", "Del", "0");
+    ShowControl(m_hWnd, IDC_BROWSE_FOLDER, false);
+    g_setup.setupModeCode = kModeInstalled;
     SetDlgItemTextA(m_hWnd, IDC_FOLDER_LABEL, Localized("インストール済です．", "Installed"));
 
     // The copy checkbox becomes the uninstall checkbox, in the Start-menu row.
-    RECT menu = ControlRect(IDC_MENU);
-    RECT copy = ControlRect(IDC_COPY);
+    RECT menu = ControlRect(m_hWnd, IDC_MENU);
+    RECT copy = ControlRect(m_hWnd, IDC_COPY);
     SetWindowPos(GetDlgItem(m_hWnd, IDC_COPY), nullptr, copy.left, menu.top, copy.right - copy.left,
                  menu.bottom - menu.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
-    ShowControl(IDC_FILE_GROUP, false);
+    ShowControl(m_hWnd, IDC_FILE_GROUP, false);
     SetDlgItemTextA(m_hWnd, IDC_COPY, Localized("アンインストール", "Uninstall"));
     if (ReadScriptInt("Del", "Auto") == 0 && ReadScriptInt("Del", "Checked") != 0) {
         CheckDlgButton(m_hWnd, IDC_COPY, BST_CHECKED);
-        PostCommand(IDC_COPY);
+        PostCommand(m_hWnd, IDC_COPY);
     }
     SendDlgItemMessageA(m_hWnd, IDC_FOLDER, EM_SETREADONLY, TRUE, 0);
     m_nRightFreeRows = 4;
     JoinPath(m_szFolder, "Setup.ini");
-    WriteScriptText("Setup", "Auto", "0");
+    m_held.Write("Setup", "Auto", "0");
 }
 
 void SetupDialog::EnterInstallMode()
@@ -198,7 +201,7 @@ void SetupDialog::EnterInstallMode()
     const char* caption = self[0] ? LastComponent(self) : Localized("インストーラー", "Installer");
     SetDlgItemTextA(m_hWnd, IDC_FILE_GROUP, caption);
     if (m_bVersionUp) {
-        g_setup.modeCode = kModeVersionUp;
+        g_setup.setupModeCode = kModeVersionUp;
         SetDlgItemTextA(m_hWnd, IDC_FOLDER_LABEL, Localized("(&F)バージョンアップ先", "&Folder to version up"));
         JoinPath(m_szFolder, "Setup.ini"); // the previous installed script
     }
@@ -207,18 +210,18 @@ void SetupDialog::EnterInstallMode()
 void SetupDialog::SetUpReadmeButton()
 {
     int done = ReadScriptInt("Readme", "Done");
-    if (done == 0) ShowControl(IDC_README, false);
-    else if (done == 2 && ReadScriptInt("Setup", "Auto") == 0 && !g_setup.uninstallRequest)
+    if (done == 0) ShowControl(m_hWnd, IDC_README, false);
+    else if (done == 2 && m_held.ReadInt("Setup", "Auto") == 0 && !g_setup.uninstallRequest)
         SendMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_README, BN_CLICKED), 0);
     if (ReadScriptInt("Go", "Agree") != 0) {
-        WriteScriptText("Readme", "Done", "1");
-        ShowControl(IDC_README, false);
+        m_held.Write("Readme", "Done", "1");
+        ShowControl(m_hWnd, IDC_README, false);
     }
 }
 
 void SetupDialog::MeasureRowHeight()
 {
-    m_nRowHeight = ControlRect(IDC_DESKTOP).top - ControlRect(IDC_MENU).top;
+    m_nRowHeight = ControlRect(m_hWnd, IDC_DESKTOP).top - ControlRect(m_hWnd, IDC_MENU).top;
 }
 
 void SetupDialog::LayOutOptionRows()
@@ -228,23 +231,21 @@ void SetupDialog::LayOutOptionRows()
         const OptionRow& option = kOptionRows[row];
         int value = ReadScriptInt("Check", option.key);
         if (m_bVersionUp) {
-            if (option.id == IDC_MENU) {
-                char named[kPathSize];
-                if (ReadProfileText(m_szFolder, "Menu", "Named", named) != 0)
-                    WriteScriptText("Menu", "Change", named);
-            }
+            char menuFolder[kPathSize];
+            if (option.id == IDC_MENU && ReadMenuFolder(menuFolder, m_szFolder) != 0)
+                m_held.Write("Menu", "Change", menuFolder);
             value = VersionUpOptionValue(value, ReadProfileInt(m_szFolder, "Check", option.key));
         }
         OptionLook look = LookOfOption(value);
         if (look.checked) CheckDlgButton(m_hWnd, option.id, BST_CHECKED);
-        if (!look.shown) ShowControl(option.id, false);
+        if (!look.shown) ShowControl(m_hWnd, option.id, false);
         if (option.id == IDC_MENU) {
             FolderButton button = MenuFolderButtonFor(value);
-            if (button != FolderButton::AsTemplate) ShowControl(IDC_MENU_FOLDER, button == FolderButton::Show);
+            if (button != FolderButton::AsTemplate) ShowControl(m_hWnd, IDC_MENU_FOLDER, button == FolderButton::Show);
         }
         if (OptionCollapses(value)) {
             ++m_nLeftFreeRows;
-            for (int below = row + 1; below < rows; ++below) MoveControlUp(kOptionRows[below].id, m_nRowHeight);
+            for (int below = row + 1; below < rows; ++below) MoveControlUp(m_hWnd, kOptionRows[below].id, m_nRowHeight);
         }
     }
 }
@@ -252,36 +253,36 @@ void SetupDialog::LayOutOptionRows()
 void SetupDialog::LayOutInstallerFileOptions()
 {
     bool installed = g_setup.runState == kRunStateInstalled;
-    int copy = ReadScriptInt("Check", "Copy");
+    int copy = m_held.ReadInt("Check", "Copy");
     OptionLook look = LookOfOption(copy);
     if (copy == 1 || copy == 2) m_bFileGroupUsed = true;
     if (look.checked) CheckDlgButton(m_hWnd, IDC_COPY, BST_CHECKED);
     if (!look.shown) {
-        ShowControl(IDC_COPY, false);
+        ShowControl(m_hWnd, IDC_COPY, false);
         if (!installed) {
             ++m_nRightFreeRows;
-            MoveControlUp(IDC_DELETE_AFTER, m_nRowHeight);
-            MakeControlShorter(IDC_FILE_GROUP, m_nRowHeight);
+            MoveControlUp(m_hWnd, IDC_DELETE_AFTER, m_nRowHeight);
+            MakeControlShorter(m_hWnd, IDC_FILE_GROUP, m_nRowHeight);
         }
     }
     if (g_setup.uninstallRequest) {
         CheckDlgButton(m_hWnd, IDC_COPY, BST_CHECKED);
-        PostCommand(IDC_COPY);
+        PostCommand(m_hWnd, IDC_COPY);
     }
 
-    int del = ReadScriptInt("Check", "Del");
+    int del = m_held.ReadInt("Check", "Del");
     look = LookOfOption(del);
     if (del == 1 || del == 2) m_bFileGroupUsed = true;
     if (look.checked) CheckDlgButton(m_hWnd, IDC_DELETE_AFTER, BST_CHECKED);
     if (!look.shown) {
-        ShowControl(IDC_DELETE_AFTER, false);
+        ShowControl(m_hWnd, IDC_DELETE_AFTER, false);
         if (!installed) {
             ++m_nRightFreeRows;
-            MakeControlShorter(IDC_FILE_GROUP, m_nRowHeight);
+            MakeControlShorter(m_hWnd, IDC_FILE_GROUP, m_nRowHeight);
         }
     }
     if (!m_bFileGroupUsed) {
-        ShowControl(IDC_FILE_GROUP, false);
+        ShowControl(m_hWnd, IDC_FILE_GROUP, false);
         m_nRightFreeRows = 5;
     }
 }
@@ -290,23 +291,23 @@ void SetupDialog::LayOutInstallerFileOptions()
 void SetupDialog::CloseFreeRows()
 {
     int saving = std::min(m_nLeftFreeRows, m_nRightFreeRows);
-    if (ReadScriptInt("Setup", "Auto") != 0) {
-        for (int id : {IDOK, IDCANCEL, IDC_README, IDC_ICON_FRAME, IDC_BROWSE_FOLDER}) ShowControl(id, false);
-        MakeDialogShorter((saving + 1) * m_nRowHeight);
-        PostCommand(IDOK); // an unattended run starts as soon as the dialog shows
+    if (m_held.ReadInt("Setup", "Auto") != 0) {
+        for (int id : {IDOK, IDCANCEL, IDC_README, IDC_ICON_FRAME, IDC_BROWSE_FOLDER}) ShowControl(m_hWnd, id, false);
+        MakeWindowShorter(m_hWnd, (saving + 1) * m_nRowHeight);
+        PostCommand(m_hWnd, IDOK); // an unattended run starts as soon as the dialog shows
         return;
     }
-    for (int id : {IDOK, IDCANCEL, IDC_README, IDC_ICON_FRAME}) MoveControlUp(id, saving * m_nRowHeight);
-    MakeDialogShorter(saving * m_nRowHeight);
+    for (int id : {IDOK, IDCANCEL, IDC_README, IDC_ICON_FRAME}) MoveControlUp(m_hWnd, id, saving * m_nRowHeight);
+    MakeWindowShorter(m_hWnd, saving * m_nRowHeight);
 }
 
 void SetupDialog::OnPaint()
 {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(m_hWnd, &paint);
-    if (g_setup.iconLarge) {
-        RECT frame = ControlRect(IDC_ICON_FRAME);
-        DrawIcon(dc, frame.left, frame.top, g_setup.iconLarge);
+    if (g_setup.dialogIcons.large) {
+        RECT frame = ControlRect(m_hWnd, IDC_ICON_FRAME);
+        DrawIcon(dc, frame.left, frame.top, g_setup.dialogIcons.large);
     }
     EndPaint(m_hWnd, &paint);
 }
@@ -344,27 +345,28 @@ void SetupDialog::OnRun()
     // posted twice (uninstall request and Del Checked), must not repeat it.
     if (m_bRunStarted) return;
     m_bRunStarted = true;
+    m_held.Commit();
     StartRunSequence(m_hWnd);
 }
 
 void SetupDialog::OnCancel()
 {
-    WriteScriptText("Menu", "Change", "");
+    WriteChosenMenuFolder("");
     PostMessageA(m_hWnd, WM_DESTROY, 0, 0);
 }
 
 void SetupDialog::OnReadme()
 {
-    if (g_setup.iconSmall)
-        SetClassLongPtrA(m_hWnd, GCLP_HICON, reinterpret_cast<LONG_PTR>(g_setup.iconSmall));
+    if (g_setup.dialogIcons.little)
+        SetClassLongPtrA(m_hWnd, GCLP_HICON, reinterpret_cast<LONG_PTR>(g_setup.dialogIcons.little));
     if (ReadmeViewer(m_hWnd) == 0) PostMessageA(m_hWnd, WM_DESTROY, 0, 0); // agreement declined
-    if (g_setup.iconLarge)
-        SetClassLongPtrA(m_hWnd, GCLP_HICON, reinterpret_cast<LONG_PTR>(g_setup.iconLarge));
+    if (g_setup.dialogIcons.large)
+        SetClassLongPtrA(m_hWnd, GCLP_HICON, reinterpret_cast<LONG_PTR>(g_setup.dialogIcons.large));
 }
 
 void SetupDialog::OnMenuOption()
 {
-    ShowControl(IDC_MENU_FOLDER, IsDlgButtonChecked(m_hWnd, IDC_MENU) == BST_CHECKED);
+    ShowControl(m_hWnd, IDC_MENU_FOLDER, IsOptionTicked(m_hWnd, IDC_MENU));
 }
 
 // In installed mode the copy checkbox stands for uninstall: the other
@@ -372,20 +374,18 @@ void SetupDialog::OnMenuOption()
 void SetupDialog::OnCopyOption()
 {
     if (g_setup.runState == kRunStateInstall) return;
-    bool uninstall = IsDlgButtonChecked(m_hWnd, IDC_COPY) == BST_CHECKED;
+    bool uninstall = IsOptionTicked(m_hWnd, IDC_COPY);
     for (int id : kUninstallDisables) EnableWindow(GetDlgItem(m_hWnd, id), !uninstall);
-    if (uninstall && g_setup.uninstallRequest) PostCommand(IDOK);
+    if (uninstall && g_setup.uninstallRequest) PostCommand(m_hWnd, IDOK);
 }
 
 void SetupDialog::OnBrowseInstallFolder()
 {
     char start[kPathSize];
-    GetDlgItemTextA(m_hWnd, IDC_FOLDER, start, sizeof start);
+    ReadFolderField(m_hWnd, start);
     char chosen[kPathSize];
     if (!BrowseForFolder(m_hWnd, nullptr, Localized("ｲﾝｽﾄｰﾙ先の指定", "Install to..."), start, chosen)) return;
-    char rootName[kPathSize];
-    if (ReadScriptText("Root", "Name", rootName) != 0 && !EndsWithName(chosen, rootName) &&
-        !JoinPath(chosen, rootName))
+    if (m_szProductKey[0] && !EndsWithName(chosen, m_szProductKey) && !JoinPath(chosen, m_szProductKey))
         return; // too long for a path: the field keeps its folder
     SetDlgItemTextA(m_hWnd, IDC_FOLDER, chosen);
 }
@@ -393,7 +393,7 @@ void SetupDialog::OnBrowseInstallFolder()
 void SetupDialog::OnBrowseMenuFolder()
 {
     char name[kPathSize];
-    if (ReadScriptText("Menu", "Name", name) == 0) return;
+    if (ReadMenuName(name) == 0) return;
     char title[kPathSize + 32];
     std::snprintf(title, sizeof title, Localized("ﾒﾆｭｰ \"%s\" の作成位置", "Where \"%s\" is ?"), name);
 
@@ -401,9 +401,9 @@ void SetupDialog::OnBrowseMenuFolder()
     // field lies, or else where the running script has it.
     char start[kPathSize] = "";
     char installedScript[kPathSize];
-    GetDlgItemTextA(m_hWnd, IDC_FOLDER, installedScript, sizeof installedScript);
-    if (JoinPath(installedScript, "Setup.ini")) ReadProfileText(installedScript, "Menu", "Named", start);
-    if (start[0] == '\0') ReadScriptText("Menu", "Named", start);
+    if (ReadFolderField(m_hWnd, installedScript) != 0 && JoinPath(installedScript, "Setup.ini"))
+        ReadMenuFolder(start, installedScript);
+    if (start[0] == '\0') ReadMenuFolder(start);
 
     PIDLIST_ABSOLUTE programs = nullptr;
     if (FAILED(SHGetSpecialFolderLocation(m_hWnd, CSIDL_PROGRAMS, &programs))) return;
@@ -412,45 +412,5 @@ void SetupDialog::OnBrowseMenuFolder()
     CoTaskMemFree(programs);
     if (!picked) return;
     if (!EndsWithName(chosen, name) && !JoinPath(chosen, name)) return;
-    WriteScriptText("Menu", "Change", chosen);
-}
-
-RECT SetupDialog::ControlRect(int id) const
-{
-    RECT rect = {};
-    GetWindowRect(GetDlgItem(m_hWnd, id), &rect);
-    MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-void SetupDialog::MoveControlUp(int id, int distance)
-{
-    RECT rect = ControlRect(id);
-    SetWindowPos(GetDlgItem(m_hWnd, id), nullptr, rect.left, rect.top - distance, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
-}
-
-void SetupDialog::MakeControlShorter(int id, int distance)
-{
-    RECT rect = ControlRect(id);
-    SetWindowPos(GetDlgItem(m_hWnd, id), nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top - distance,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
-}
-
-void SetupDialog::MakeDialogShorter(int distance)
-{
-    RECT rect;
-    GetWindowRect(m_hWnd, &rect);
-    SetWindowPos(m_hWnd, nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top - distance,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
-}
-
-void SetupDialog::ShowControl(int id, bool shown)
-{
-    ShowWindow(GetDlgItem(m_hWnd, id), shown ? SW_SHOW : SW_HIDE);
-}
-
-void SetupDialog::PostCommand(int id)
-{
-    PostMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(m_hWnd, id)));
+    m_held.Write("Menu", "Change", chosen);
 }

@@ -3,6 +3,7 @@
 // install, version-up or installed (uninstall) dialog, and starts the run.
 #include <windows.h>
 
+#include "held_writes.h"
 #include "resource.h"
 #include "text_limits.h"
 
@@ -45,20 +46,14 @@ private:
     void OnBrowseInstallFolder();
     void OnBrowseMenuFolder();
 
-    // Layout helpers, all without repainting.
-    RECT ControlRect(int id) const; // in client coordinates
-    void MoveControlUp(int id, int distance);
-    void MakeControlShorter(int id, int distance);
-    void MakeDialogShorter(int distance);
-    void ShowControl(int id, bool shown);
-    void PostCommand(int id);
-
     HWND m_hWnd = nullptr;
-    char m_szFolder[kPathSize] = ""; // install folder, then the path of the installed script
+    char m_szFolder[kPathSize] = "";     // install folder, then the path of the installed script
+    char m_szProductKey[kPathSize] = ""; // Root Name as the run will write it
+    HeldScriptWrites m_held;             // what the script gets once a run starts
     bool m_bVersionUp = false;
-    int m_nRowHeight = 0;             // pixels between the tops of two option rows
+    int m_nRowHeight = 0;                // pixels between the tops of two option rows
     int m_nLeftFreeRows = 0;
-    int m_nRightFreeRows = 2;         // the installer-file group is two rows shorter than the left column
+    int m_nRightFreeRows = 2;            // the installer-file group is two rows shorter than the left column
     bool m_bFileGroupUsed = false;
     bool m_bRunStarted = false;
 };

@@ -16,25 +16,29 @@ constexpr DWORD kRemovalWait = 5000; // ms: lets the uninstalling copy end first
 
 void RecordScreenRectangle()
 {
-    GetWindowRect(GetDesktopWindow(), &g_setup.screen);
+    GetWindowRect(GetDesktopWindow(), &g_setup.screenRect);
 }
 
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
-    StartMode mode = ModeOfArguments(ArgumentText(GetCommandLineA()));
+    // The program's own path first: an unquoted command line is split
+    // after it (without it, at the first blank).
+    bool pathsKnown = InitProgramPaths();
+    int parentFolders = 0;
+    StartMode mode = ModeOfArguments(ArgumentText(GetCommandLineA(), g_setup.programPath), &parentFolders);
     if (mode == StartMode::Remove) {
         Sleep(kRemovalWait);
-        DeleteSelf();
+        DeleteSelf(parentFolders);
         return 0;
     }
-    if (!InitScriptPath()) return 1;
+    if (!pathsKnown) return 1;
 
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
     RecordScreenRectangle();
-    g_setup.modeCode = kModeInstall;
+    g_setup.setupModeCode = kModeInstall;
     g_setup.runState = kRunStateInstall;
     g_setup.uninstallRequest = mode == StartMode::Uninstall;
 

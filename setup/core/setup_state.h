@@ -1,6 +1,8 @@
 #pragma once
-// Process-wide state of setup: set at start-up and by the setup dialog, read
-// by the run sequences, the drawing and the ReadMe viewer. Lives until exit.
+// The process-wide state of setup, and nothing else is process-wide: what
+// outlives one step and is not kept in the script. Start-up sets it, the
+// setup dialog and the run sequences change it, the background drawing and
+// the ReadMe viewer read it. It lives until the process ends.
 #include <windows.h>
 
 #include "text_limits.h"
@@ -11,26 +13,48 @@ enum RunState {
     kRunStateRemoveAfter = 2,  // an uninstall finished: start the removal copy at exit
 };
 
+// Which dialog the user sees; also chooses the first page of a drawn ReadMe.
 enum SetupModeCode {
     kModeInstall = -1,
     kModeVersionUp = -2,
     kModeInstalled = -3,
 };
 
+// The drawn background screen: an off-screen surface holding a bitmap of
+// the screen's size. The bitmap it held first goes back in before release.
+struct BackgroundPicture {
+    HDC surface = nullptr;
+    HBITMAP bitmap = nullptr;
+    HGDIOBJ previousBitmap = nullptr;
+};
+
+struct DialogIcons {
+    HICON large = nullptr;
+    HICON little = nullptr;
+};
+
 struct SetupState {
-    char programPath[kPathSize] = "";
+    // "Setup.ini" beside the program: every read and write of the running
+    // script goes to this path.
     char scriptPath[kPathSize] = "";
-    RECT screen = {};
-    // Background picture: an off-screen surface of the screen's size, or none.
-    HDC backSurface = nullptr;
-    HBITMAP backBitmap = nullptr;
-    HGDIOBJ backPreviousBitmap = nullptr;
-    HWND backWindow = nullptr;
+    // The running program's own file, which the install places in the
+    // install folder and the removal copy starts again.
+    char programPath[kPathSize] = "";
+    // The desktop window's rectangle: the size of the background screen.
+    RECT screenRect = {};
+    // Only with Back Do on; its surface is null otherwise.
+    BackgroundPicture backgroundPicture;
+    // Owns the setup dialog; repainted after each message box.
+    HWND backgroundWindow = nullptr;
+    // The argument text was "uninstall".
     bool uninstallRequest = false;
-    int runState = kRunStateInstall;
-    int modeCode = kModeInstall;
-    HICON iconLarge = nullptr;
-    HICON iconSmall = nullptr;
+    RunState runState = kRunStateInstall;
+    // Folders above the program's folder that installs made: the removal
+    // copy removes them after the program's folder (set by the uninstall).
+    int madeParentFolders = 0;
+    SetupModeCode setupModeCode = kModeInstall;
+    // From the file that Desktop Icon names; none when it names nothing.
+    DialogIcons dialogIcons;
 };
 
 extern SetupState g_setup;

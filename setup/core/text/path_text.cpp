@@ -86,6 +86,11 @@ char* SplitAtLastBackslash(char* text)
     return p + 1;
 }
 
+bool IsRelativePath(const char* path)
+{
+    return path[0] != '\\' && path[0] != '/' && !(path[0] != '\0' && path[1] == ':');
+}
+
 const char* LastComponent(const char* path)
 {
     const char* p = FindLastCharDbcs(path, '\\');

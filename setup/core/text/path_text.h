@@ -35,6 +35,10 @@ bool JoinPath(char* folder, size_t size, const char* tail);
 char* SplitAtFirstBackslash(char* text);
 char* SplitAtLastBackslash(char* text);
 
+// A path that names no drive and does not start at a root: "a\b", not
+// "C:\a", "C:a" or "\a".
+bool IsRelativePath(const char* path);
+
 // The text after the last backslash, or the whole text.
 const char* LastComponent(const char* path);
 

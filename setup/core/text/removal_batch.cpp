@@ -22,12 +22,13 @@ std::string Quoted(const std::string& path)
 
 } // namespace
 
-bool FormRemovalBatch(const char* programPath, std::string& text)
+bool FormRemovalBatch(const char* programPath, int parentFolders, std::string& text)
 {
     const char* separator = FindLastCharDbcs(programPath, '\\');
     if (!separator) return false;
     std::string program = Quoted(programPath);
-    std::string folder = Quoted(std::string(programPath, separator));
+    std::string folderPath(programPath, separator);
+    std::string folder = Quoted(folderPath);
     const std::string tries = std::to_string(kRemovalBatchTries);
 
     // The program file goes as soon as the ending program lets go of it,
@@ -47,9 +48,16 @@ bool FormRemovalBatch(const char* programPath, std::string& text)
         "if exist " + program + " goto Repeat",
         ":GiveUp",
         "rmdir " + folder,
-        "del " + Quoted(kRemovalBatchName),
     };
     text.clear();
     for (const std::string& line : lines) text += line + "\r\n";
+    // The made folders above it; rmdir leaves one that is not empty.
+    for (int level = 0; level < parentFolders; ++level) {
+        const char* up = FindLastCharDbcs(folderPath.c_str(), '\\');
+        if (!up || up == folderPath.c_str() || up[-1] == ':') break; // never a drive's root
+        folderPath.resize(static_cast<size_t>(up - folderPath.c_str()));
+        text += "rmdir " + Quoted(folderPath) + "\r\n";
+    }
+    text += "del " + Quoted(kRemovalBatchName) + "\r\n";
     return true;
 }

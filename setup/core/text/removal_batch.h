@@ -11,5 +11,7 @@ inline constexpr const char* kRemovalBatchName = "\\delus.bat";
 inline constexpr int kRemovalBatchTries = 60;
 
 // The text of the batch for the program `programPath` (a full path), CR LF
-// line ends, no terminator. False when the path has no folder part.
-bool FormRemovalBatch(const char* programPath, std::string& text);
+// line ends, no terminator. After the program's folder it removes the
+// `parentFolders` folders above it, inner first, each only when empty.
+// False when the path has no folder part.
+bool FormRemovalBatch(const char* programPath, int parentFolders, std::string& text);

@@ -23,13 +23,18 @@ Process Process::Launch(const std::wstring& program, const std::wstring& argumen
 
 Process Process::LaunchCommandLine(const std::wstring& commandLine, const std::wstring& folder)
 {
+    return LaunchExactly(L"", commandLine, folder);
+}
+
+Process Process::LaunchExactly(const std::wstring& program, const std::wstring& commandLine, const std::wstring& folder)
+{
     std::vector<wchar_t> line(commandLine.begin(), commandLine.end()); // CreateProcessW may write into it
     line.push_back(L'\0');
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     Process process;
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+    if (!CreateProcessW(program.empty() ? nullptr : program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.empty() ? nullptr : folder.c_str(), &startup, &info))
         return process;
     CloseHandle(info.hThread);

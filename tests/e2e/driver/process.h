@@ -24,6 +24,12 @@ public:
     // quoted or not, as the system finds it.
     static Process LaunchCommandLine(const std::wstring& commandLine, const std::wstring& folder = L"");
 
+    // Starts `program` with exactly `commandLine` as its command line, as
+    // Windows starts a command from its uninstall list once it has found
+    // the program (Wine re-quotes the line when it has to search for it).
+    static Process LaunchExactly(const std::wstring& program, const std::wstring& commandLine,
+                                 const std::wstring& folder = L"");
+
     bool Started() const { return m_process != nullptr; }
     DWORD Id() const { return m_id; }
 

@@ -13,11 +13,9 @@ using namespace setup_e2e;
 
 namespace {
 
-// A control's template rectangle in dialog units, moved up by `rowsUp`
-// option rows and made `rowsShorter` rows shorter.
-struct Place {
+// How far a control stands from its place in the full dialog.
+struct Move {
     int id;
-    int x, y, width, height;
     int rowsUp = 0;
     int rowsShorter = 0;
 };
@@ -25,13 +23,15 @@ struct Place {
 // A script and the dialog that it should give.
 struct Shape {
     const wchar_t* title;
+    const char* rootName;
     std::string script;
     const wchar_t* folder;    // the install folder proposed
     const wchar_t* group;     // the installer-file group's caption
     std::vector<int> hidden;
     std::vector<int> checked; // of the option checkboxes; the others are not
-    std::vector<Place> places;
+    std::vector<Move> moves;
     int rowsCut;              // from the dialog's height
+    int starts = 1;           // started and cancelled so many times
 };
 
 bool Holds(const std::vector<int>& ids, int id)
@@ -60,7 +60,7 @@ TEST(StartModes, ExactArgumentText)
     Process remove = Process::Launch(removal.ProgramPath(), L"remove");
     SetupRun run(normal.ProgramPath(), L"Start", L"Remove");
     ASSERT_TRUE(run.dialog);
-    EXPECT_TRUE(IsItemChecked(run.dialog, 1006));
+    EXPECT_TRUE(IsItemChecked(run.dialog, IDC_DESKTOP));
     EXPECT_TRUE(TopLevelWindows(remove.Id(), false).empty());
     ClickItem(run.dialog, IDCANCEL);
 
@@ -73,60 +73,62 @@ TEST(StartModes, ExactArgumentText)
 }
 
 // Options hidden by the script free their rows; the rows that both columns
-// can spare are cut from the dialog. Cancel empties Menu Change.
+// can spare are cut from the dialog. Cancel empties Menu Change and
+// changes nothing else: the next start proposes the same folder.
 TEST(SetupDialog, ShapesOfTheScripts)
 {
     const Shape shapes[] = {
-        {L"Menu three",
+        {L"Menu three", "Menu Three",
          Script({"[Setup]", "Name=Menu three", "[Root]", "Name=Menu Three", "[Menu]", "Change=C:\\Picked",
                  "[Check]", "Menu=3", "Desktop=1", "Startup=1", "Ext=1", "Send=1", "Copy=2", "Del=1",
                  "[Readme]", "Done=1", "[CopyFile]", "Self=bin\\Tool.exe"}),
-         L"C:\\Menu Three", L"Tool.exe", {1004, 1021}, {1004, 1009},
-         {{1006, 7, 63, 82, 10, 1}, {1012, 7, 115, 83, 10, 1}, {1010, 106, 72, 70, 10}, {1022, 98, 41, 86, 49},
-          {IDOK, 7, 136, 48, 14, 1}, {3, 111, 136, 48, 14, 1}},
+         L"C:\\Menu Three", L"Tool.exe", {IDC_MENU, IDC_MENU_FOLDER}, {IDC_MENU, IDC_COPY},
+         {{IDC_DESKTOP, 1}, {IDC_SEND, 1}, {IDC_DELETE_AFTER}, {IDC_FILE_GROUP}, {IDOK, 1}, {IDC_README, 1}},
          1},
-        {L"Three rows",
+        {L"Three rows", "%programs%\\Three Rows",
          Script({"[Setup]", "Name=Three rows", "[Root]", "Name=%programs%\\Three Rows", "[Menu]", "Change=C:\\Picked",
                  "[Check]", "Menu=0", "Desktop=2", "Startup=1", "Ext=0", "Send=0", "Copy=1", "Del=0",
                  "[Readme]", "Done=1"}),
-         L"C:\\Program Files\\Three Rows", L"Installer", {1004, 1021, 1011, 1012, 1010}, {1006},
-         {{1006, 7, 63, 82, 10, 1}, {1005, 7, 81, 83, 10, 1}, {1009, 106, 54, 70, 10}, {1022, 98, 41, 86, 49, 0, 1},
-          {IDOK, 7, 136, 48, 14, 3}, {3, 111, 136, 48, 14, 3}},
-         3},
-        {L"Bare",
+         L"C:\\Program Files\\Three Rows", L"Installer", {IDC_MENU, IDC_MENU_FOLDER, IDC_EXT, IDC_SEND, IDC_DELETE_AFTER},
+         {IDC_DESKTOP},
+         {{IDC_DESKTOP, 1}, {IDC_STARTUP, 1}, {IDC_COPY}, {IDC_FILE_GROUP, 0, 1}, {IDOK, 3}, {IDC_README, 3}},
+         3, 2},
+        {L"Bare", "Bare",
          Script({"[Setup]", "Name=Bare", "[Root]", "Name=Bare", "[Menu]", "Change=C:\\Picked"}),
-         L"C:\\Bare", L"Installer", {1004, 1021, 1006, 1005, 1011, 1012, 1022, 1009, 1010, 3}, {},
-         {{IDOK, 7, 136, 48, 14, 5}, {IDCANCEL, 58, 136, 48, 14, 5}},
+         L"C:\\Bare", L"Installer",
+         {IDC_MENU, IDC_MENU_FOLDER, IDC_DESKTOP, IDC_STARTUP, IDC_EXT, IDC_SEND, IDC_FILE_GROUP, IDC_COPY,
+          IDC_DELETE_AFTER, IDC_README},
+         {}, {{IDOK, 5}, {IDCANCEL, 5}},
          5},
     };
-    SetupLayout layout;
+    const FullDialog& full = FullDialog::Get();
     for (const Shape& shape : shapes) {
         SCOPED_TRACE(Narrow(shape.title));
         SetupCopy copy(shape.script);
-        SetupRun run(copy.ProgramPath(), shape.title);
-        ASSERT_TRUE(run.dialog);
-        HWND d = run.dialog;
-        EXPECT_EQ(Caption(Item(d, 1022)), shape.group);
-        EXPECT_EQ(ItemText(d, 1007), shape.folder);
-        // Root Name becomes the folder's last part; looking for an earlier
-        // installation leaves nothing in the uninstall list.
-        std::wstring name = copy.Value(L"Root", L"Name");
-        EXPECT_EQ(std::wstring(shape.folder).substr(std::wstring(shape.folder).rfind(L'\\') + 1), name);
-        EXPECT_FALSE(IsRegistered(name));
+        for (int start = 1; start <= shape.starts; ++start) {
+            SetupRun run(copy.ProgramPath(), shape.title);
+            ASSERT_TRUE(run.dialog);
+            HWND d = run.dialog;
+            EXPECT_EQ(Caption(Item(d, IDC_FILE_GROUP)), shape.group);
+            EXPECT_EQ(ItemText(d, IDC_FOLDER), shape.folder) << "start " << start;
+            // Looking for an earlier installation leaves nothing in the uninstall list.
+            std::wstring folder = shape.folder;
+            EXPECT_FALSE(IsRegistered(folder.substr(folder.rfind(L'\\') + 1)));
 
-        for (int id : {1004, 1021, 1006, 1005, 1011, 1012, 1022, 1009, 1010, IDOK, IDCANCEL, 3})
-            EXPECT_EQ(IsItemVisible(d, id), !Holds(shape.hidden, id)) << "item " << id;
-        for (int id : {1004, 1006, 1005, 1011, 1012, 1009, 1010})
-            EXPECT_EQ(IsItemChecked(d, id), Holds(shape.checked, id)) << "item " << id;
-        for (const Place& place : shape.places) {
-            RECT expected = layout.At(place.x, place.y, place.width, place.height, place.rowsUp);
-            expected.bottom -= place.rowsShorter * layout.RowHeight();
-            EXPECT_EQ(Corners(ItemRect(d, place.id)), Corners(expected)) << "item " << place.id;
+            for (int id : {IDC_MENU, IDC_MENU_FOLDER, IDC_DESKTOP, IDC_STARTUP, IDC_EXT, IDC_SEND, IDC_FILE_GROUP,
+                           IDC_COPY, IDC_DELETE_AFTER, IDOK, IDCANCEL, IDC_README})
+                EXPECT_EQ(IsItemVisible(d, id), !Holds(shape.hidden, id)) << "item " << id;
+            for (int id : {IDC_MENU, IDC_DESKTOP, IDC_STARTUP, IDC_EXT, IDC_SEND, IDC_COPY, IDC_DELETE_AFTER})
+                EXPECT_EQ(IsItemChecked(d, id), Holds(shape.checked, id)) << "item " << id;
+            for (const Move& move : shape.moves)
+                EXPECT_EQ(Corners(ItemRect(d, move.id)), Corners(full.At(move.id, move.rowsUp, move.rowsShorter)))
+                    << "item " << move.id;
+            EXPECT_EQ(ClientSize(d).cy, full.ClientHeight(shape.rowsCut));
+
+            ClickItem(d, IDCANCEL);
+            ASSERT_TRUE(run.process.WaitForExit(8000));
+            EXPECT_EQ(copy.Value(L"Menu", L"Change"), L"");
+            EXPECT_EQ(Narrow(copy.Value(L"Root", L"Name")), shape.rootName);
         }
-        EXPECT_EQ(ClientSize(d).cy, layout.ClientHeight(shape.rowsCut));
-
-        ClickItem(d, IDCANCEL);
-        ASSERT_TRUE(run.process.WaitForExit(8000));
-        EXPECT_EQ(copy.Value(L"Menu", L"Change"), L"");
     }
 }

@@ -111,13 +111,31 @@ TEST(Distribution, InstallsAndUninstallsWithoutResidue)
 
     SetupRun setup(medium / L"Setup.exe", L"Trenvika 1.2");
     ASSERT_TRUE(setup.dialog);
-    EXPECT_EQ(ItemText(setup.dialog, 1007), kInstallFolder);
+    EXPECT_EQ(ItemText(setup.dialog, IDC_FOLDER), kInstallFolder);
     ClickItem(setup.dialog, IDOK);
     ASSERT_TRUE(setup.process.WaitForExit(20000));
 
-    // The uninstall entry as Wine's own tools show it: the command unquoted.
+    // The distribution holds the install's log now, as a writable medium
+    // does; started again it is no installed copy that could uninstall (and
+    // so delete) itself: it offers the version-up, and installs again.
+    SetupRun again(medium / L"Setup.exe", L"Trenvika 1.2");
+    ASSERT_TRUE(again.dialog);
+    EXPECT_EQ(Caption(Item(again.dialog, IDC_FOLDER_LABEL)), L"&Folder to version up");
+    EXPECT_EQ(Caption(Item(again.dialog, IDC_COPY)), L"Co&py");
+    EXPECT_EQ(ItemText(again.dialog, IDC_FOLDER), kInstallFolder);
+    ClickItem(again.dialog, IDOK);
+    // Its files are there, of the same age: one question, answered Yes.
+    HWND question = FindMessageBox(again.process.Id(), L"Trenvika 1.2", 15000);
+    ASSERT_TRUE(question);
+    EXPECT_EQ(MessageBoxText(question).rfind(L"New file exist...\r\n\r\n" + kInstallFolder + L"\\trenvika.exe\r\n", 0), 0u);
+    AnswerMessageBox(question, IDYES);
+    ASSERT_TRUE(again.process.WaitForExit(20000));
+    for (const wchar_t* name : {L"Setup.exe", L"Setup.ini", L"trenvika.exe"})
+        EXPECT_TRUE(Exists(medium / name)) << Narrow(name);
+
+    // The uninstall entry as Wine's own tools show it: the command quoted.
     std::string query = ConsoleOutput(L"reg.exe query \"HKLM\\" + UninstallKey(L"Trenvika") + L"\"");
-    EXPECT_NE(query.find("UninstallString    REG_SZ    C:\\Program Files\\Trenvika\\Setup.exe uninstall"),
+    EXPECT_NE(query.find("UninstallString    REG_SZ    \"C:\\Program Files\\Trenvika\\Setup.exe\" uninstall"),
               std::string::npos)
         << query;
     std::string list = ConsoleOutput(L"uninstaller.exe --list");

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <map>
 #include <vector>
 
 #include "setup_session.h"
@@ -13,21 +12,6 @@ using namespace e2e;
 using namespace setup_e2e;
 
 namespace {
-
-using Log = std::map<std::wstring, std::wstring>;
-
-// The keys of a script section with their values.
-Log Section(const std::wstring& script, const wchar_t* section)
-{
-    std::vector<wchar_t> buffer(32768);
-    DWORD length = GetPrivateProfileSectionW(section, buffer.data(), static_cast<DWORD>(buffer.size()), script.c_str());
-    Log keys;
-    for (const wchar_t* line = buffer.data(); line < buffer.data() + length; line += wcslen(line) + 1) {
-        std::wstring text = line;
-        keys[text.substr(0, text.find(L'='))] = text.substr(text.find(L'=') + 1);
-    }
-    return keys;
-}
 
 std::wstring OverwriteQuestion(const std::wstring& path)
 {
@@ -72,24 +56,24 @@ void InstallThroughTheDialog(const SampleProduct& p)
     SetupRun run(copy.ProgramPath(), p.title);
     ASSERT_TRUE(run.dialog);
     HWND d = run.dialog;
-    ExpectCaptions(d, {{1013, Say(L"&Folder to install...", L"(&F)インストール先")},
-                       {1004, Say(L"&Menu", L"(&M)メニューに登録")},
-                       {1006, Say(L"Short&Cut", L"(&C)ショートカットを作成")},
-                       {1005, Say(L"&Startup", L"(&S)スタートアップに登録")},
-                       {1011, Say(L"Relate to &Ext.", L"(&E)関連付けを行う")},
-                       {1012, Say(L"Send &To", L"(&T)「送る」に登録する")}, {1009, Say(L"Co&py", L"(&P)コピー")},
-                       {1010, Say(L"&Delete after...", L"(&D)終了後に削除")}, {IDOK, Say(L"OK", L"実行")},
-                       {IDCANCEL, Say(L"Cancel", L"中止")}, {3, Say(L"Readme", L"説明を読む")}});
-    ASSERT_TRUE(SetText(Item(d, 1007), p.app));
-    ClickItem(d, 1010);
-    ASSERT_TRUE(WaitUntil([&] { return IsItemChecked(d, 1010); }));
+    ExpectCaptions(d, {{IDC_FOLDER_LABEL, Say(L"&Folder to install...", L"(&F)インストール先")},
+                       {IDC_MENU, Say(L"&Menu", L"(&M)メニューに登録")},
+                       {IDC_DESKTOP, Say(L"Short&Cut", L"(&C)ショートカットを作成")},
+                       {IDC_STARTUP, Say(L"&Startup", L"(&S)スタートアップに登録")},
+                       {IDC_EXT, Say(L"Relate to &Ext.", L"(&E)関連付けを行う")},
+                       {IDC_SEND, Say(L"Send &To", L"(&T)「送る」に登録する")}, {IDC_COPY, Say(L"Co&py", L"(&P)コピー")},
+                       {IDC_DELETE_AFTER, Say(L"&Delete after...", L"(&D)終了後に削除")}, {IDOK, Say(L"OK", L"実行")},
+                       {IDCANCEL, Say(L"Cancel", L"中止")}, {IDC_README, Say(L"Readme", L"説明を読む")}});
+    ASSERT_TRUE(SetText(Item(d, IDC_FOLDER), p.app));
+    ClickItem(d, IDC_DELETE_AFTER);
+    ASSERT_TRUE(WaitUntil([&] { return IsItemChecked(d, IDC_DELETE_AFTER); }));
     ScreenshotForReadme(d, L"setup-install-" + Language() + L".png");
     ClickItem(d, IDOK);
 
     // One question for the files of the same age or newer.
     HWND question = FindMessageBox(run.process.Id(), p.title);
     ASSERT_TRUE(question);
-    EXPECT_EQ(Caption(Item(d, 1013)), Say(L"Copying files...", L"ファイルをコピーしています．"));
+    EXPECT_EQ(Caption(Item(d, IDC_FOLDER_LABEL)), Say(L"Copying files...", L"ファイルをコピーしています．"));
     EXPECT_EQ(MessageBoxText(question), OverwriteQuestion(p.At(L"ask.dat")));
     ScreenshotForReadme(d, L"setup-question-" + Language() + L".png", 90);
     AnswerMessageBox(question, IDYES);
@@ -145,15 +129,15 @@ void InstallAgainUnattended(const SampleProduct& p)
     SetupRun run(copy.ProgramPath(), p.title);
     ASSERT_TRUE(run.dialog);
     HWND d = run.dialog;
-    // Unattended: no buttons, the saving plus one row cut off.
-    for (int id : {IDOK, IDCANCEL, 3, 1018, 1008}) EXPECT_FALSE(IsItemVisible(d, id)) << id;
-    EXPECT_EQ(ClientSize(d).cy, SetupLayout().ClientHeight(3));
-    EXPECT_FALSE(IsItemChecked(d, 1005)); // 2 here, 1 before
-    EXPECT_TRUE(IsItemChecked(d, 1011));  // 1 here, 2 before
+    // Unattended: no buttons, the saving (two rows) plus one row cut off.
+    for (int id : {IDOK, IDCANCEL, IDC_README, IDC_ICON_FRAME, IDC_BROWSE_FOLDER}) EXPECT_FALSE(IsItemVisible(d, id)) << id;
+    EXPECT_EQ(ClientSize(d).cy, FullDialog::Get().ClientHeight(3));
+    EXPECT_FALSE(IsItemChecked(d, IDC_STARTUP)); // 2 here, 1 before
+    EXPECT_TRUE(IsItemChecked(d, IDC_EXT));      // 1 here, 2 before
 
     HWND question = FindMessageBox(run.process.Id(), p.title);
     ASSERT_TRUE(question);
-    EXPECT_EQ(ItemText(d, 1007), p.app);
+    EXPECT_EQ(ItemText(d, IDC_FOLDER), p.app);
     EXPECT_EQ(MessageBoxText(question), OverwriteQuestion(p.At(L"settings.ini")));
     AnswerMessageBox(question, IDNO);
     ASSERT_TRUE(run.process.WaitForExit(15000));
@@ -167,10 +151,11 @@ void InstallAgainUnattended(const SampleProduct& p)
     EXPECT_EQ(Section(installed, L"MakedDirectory"),
               (Log{{L"0", p.app}, {L"1", p.At(L"BIN")}, {L"2", p.At(L"bin")}, {L"3", p.At(L"doc")},
                    {L"4", p.At(L"doc\\en")}, {L"Count", L"5"}}));
+    // This install logged no file of its own: the earlier log fills it from key 0.
     EXPECT_EQ(Section(installed, L"CopiedFile"),
-              (Log{{L"1", p.At(L"ReadMe.txt")}, {L"2", p.At(L"bin\\tool.exe")}, {L"3", p.At(L"doc\\en\\guide.txt")},
-                   {L"4", p.At(L"replace.dat")}, {L"5", p.At(L"older.dat")}, {L"6", p.At(L"ask.dat")},
-                   {L"7", p.At(L"sample-1.0.exe")}, {L"Count", L"8"}}));
+              (Log{{L"0", p.At(L"ReadMe.txt")}, {L"1", p.At(L"bin\\tool.exe")}, {L"2", p.At(L"doc\\en\\guide.txt")},
+                   {L"3", p.At(L"replace.dat")}, {L"4", p.At(L"older.dat")}, {L"5", p.At(L"ask.dat")},
+                   {L"6", p.At(L"sample-1.0.exe")}, {L"Count", L"7"}}));
     // The Start-menu folder of the earlier installation is kept, and so is
     // its entry in the uninstall list, though the folder has another name.
     EXPECT_EQ(Section(installed, L"Menu")[L"Named"], L"C:\\Picked\\Menu");
@@ -197,19 +182,19 @@ void UninstallThroughTheDialog(const SampleProduct& p)
     SetupRun run(p.At(L"Setup.exe"), p.title);
     HWND d = run.dialog;
     ASSERT_TRUE(d);
-    EXPECT_EQ(Caption(Item(d, 1013)), Say(L"Installed", L"インストール済です．"));
-    EXPECT_EQ(Caption(Item(d, 1009)), Say(L"Uninstall", L"アンインストール"));
+    EXPECT_EQ(Caption(Item(d, IDC_FOLDER_LABEL)), Say(L"Installed", L"インストール済です．"));
+    EXPECT_EQ(Caption(Item(d, IDC_COPY)), Say(L"Uninstall", L"アンインストール"));
     ScreenshotForReadme(d, L"setup-installed-" + Language() + L".png");
-    EXPECT_EQ(ItemRect(d, 1009).top, SetupLayout().At(7, 45, 70, 10).top);
-    EXPECT_FALSE(IsItemVisible(d, 1008));
-    ClickItem(d, 1009);
-    ASSERT_TRUE(WaitUntil([&] { return IsItemChecked(d, 1009) && !IsItemEnabled(d, 1011); }));
+    EXPECT_EQ(ItemRect(d, IDC_COPY).top, ItemRect(d, IDC_MENU).top);
+    EXPECT_FALSE(IsItemVisible(d, IDC_BROWSE_FOLDER));
+    ClickItem(d, IDC_COPY);
+    ASSERT_TRUE(WaitUntil([&] { return IsItemChecked(d, IDC_COPY) && !IsItemEnabled(d, IDC_EXT); }));
     ClickItem(d, IDOK);
     EXPECT_TRUE(ProgressShows(d, Say(L"Unsetup system...", L"システムの設定を削除しています．")));
 
     HWND report = FindMessageBox(run.process.Id(), Say(L"Delete files and folders", L"ファイル・フォルダの削除"), 15000);
     ASSERT_TRUE(report);
-    EXPECT_EQ(Caption(Item(d, 1013)), Say(L"Deleting files...", L"ファイルを削除しています．"));
+    EXPECT_EQ(Caption(Item(d, IDC_FOLDER_LABEL)), Say(L"Deleting files...", L"ファイルを削除しています．"));
     EXPECT_EQ(MessageBoxText(report), Say(L"Could not delete these...", L"次のものは削除されませんでした．") + L"\n\n" +
                                           p.At(L"doc\\en") + L"\n" + p.At(L"doc") + L"\n" + p.app + L"\n");
     ScreenshotForReadme(d, L"setup-uninstall-" + Language() + L".png", 90);

@@ -8,9 +8,12 @@
 
 #include <chrono>
 #include <filesystem>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "e2e.h"
+#include "resource.h"
 #include "test_files.h"
 
 namespace setup_e2e {
@@ -45,6 +48,20 @@ inline std::string Script(std::initializer_list<const char*> lines)
         text += "\r\n";
     }
     return text;
+}
+
+// The keys of a script section with their values.
+using Log = std::map<std::wstring, std::wstring>;
+inline Log Section(const std::wstring& script, const wchar_t* section)
+{
+    std::vector<wchar_t> buffer(32768);
+    DWORD length = GetPrivateProfileSectionW(section, buffer.data(), static_cast<DWORD>(buffer.size()), script.c_str());
+    Log keys;
+    for (const wchar_t* line = buffer.data(); line < buffer.data() + length; line += wcslen(line) + 1) {
+        std::wstring text = line;
+        keys[text.substr(0, text.find(L'='))] = text.substr(text.find(L'=') + 1);
+    }
+    return keys;
 }
 
 inline bool Exists(const std::wstring& path)
@@ -95,7 +112,7 @@ private:
 // field, not one of its message boxes, which carry the same title.
 inline HWND FindSetupDialog(DWORD processId, const std::wstring& title)
 {
-    return e2e::FindWindowWhere(processId, [&](HWND w) { return e2e::Caption(w) == title && e2e::Item(w, 1007); });
+    return e2e::FindWindowWhere(processId, [&](HWND w) { return e2e::Caption(w) == title && e2e::Item(w, IDC_FOLDER); });
 }
 
 // Setup started, and its dialog, which opens 2 seconds after the start.
@@ -109,28 +126,51 @@ struct SetupRun {
     HWND dialog;
 };
 
-// Where the setup dialog's controls should stand: template rectangles in
-// dialog units, moved up by whole option rows (the distance between the
-// first two option rows, as the dialog measures it).
-class SetupLayout {
+// The setup dialog as a script that offers every option shapes it: no row
+// collapsed. Where each control stands there, and how far one option row
+// is (between the tops of the first two rows), is what the other shapes
+// are measured against. Started once per test program.
+class FullDialog {
 public:
-    SetupLayout() : m_units(L"ＭＳ Ｐゴシック", 9)
+    static const FullDialog& Get()
     {
-        m_rowHeight = m_units.ToPixels(7, 63, 82, 10).top - m_units.ToPixels(7, 45, 70, 10).top;
+        static const FullDialog dialog;
+        return dialog;
     }
-    RECT At(int x, int y, int width, int height, int rowsUp = 0) const
+    // Where `id` should stand when the rows above it moved up `rowsUp`
+    // rows, and `rowsShorter` rows shorter.
+    RECT At(int id, int rowsUp = 0, int rowsShorter = 0) const
     {
-        RECT rect = m_units.ToPixels(x, y, width, height);
+        RECT rect = m_rects.at(id);
         OffsetRect(&rect, 0, -rowsUp * m_rowHeight);
+        rect.bottom -= rowsShorter * m_rowHeight;
         return rect;
     }
-    // The client height of the 191 x 157 template, `rows` option rows shorter.
-    LONG ClientHeight(int rows) const { return m_units.SizeToPixels(191, 157).cy - rows * m_rowHeight; }
+    LONG ClientHeight(int rowsCut) const { return m_clientHeight - rowsCut * m_rowHeight; }
     int RowHeight() const { return m_rowHeight; }
 
 private:
-    e2e::DialogUnits m_units;
-    int m_rowHeight;
+    FullDialog()
+    {
+        SetupCopy copy(Script({"[Setup]", "Name=Full", "[Root]", "Name=Full", "[Readme]", "Done=1", "[Check]", "Menu=2",
+                               "Desktop=1", "Startup=1", "Ext=1", "Send=1", "Copy=1", "Del=1"}));
+        SetupRun run(copy.ProgramPath(), L"Full");
+        if (!run.dialog) {
+            ADD_FAILURE() << "the full setup dialog did not open";
+            return;
+        }
+        for (int id : {IDC_FOLDER_LABEL, IDC_FOLDER, IDC_BROWSE_FOLDER, IDC_MENU, IDC_MENU_FOLDER, IDC_DESKTOP,
+                       IDC_STARTUP, IDC_EXT, IDC_SEND, IDC_FILE_GROUP, IDC_COPY, IDC_DELETE_AFTER, IDC_ICON_FRAME, IDOK,
+                       IDCANCEL, IDC_README})
+            m_rects[id] = e2e::ItemRect(run.dialog, id);
+        m_clientHeight = e2e::ClientSize(run.dialog).cy;
+        m_rowHeight = m_rects[IDC_DESKTOP].top - m_rects[IDC_MENU].top;
+        e2e::ClickItem(run.dialog, IDCANCEL);
+        run.process.WaitForExit(8000);
+    }
+    std::map<int, RECT> m_rects;
+    LONG m_clientHeight = 0;
+    int m_rowHeight = 0;
 };
 
 inline void ExpectCaptions(HWND dialog, std::initializer_list<std::pair<int, std::wstring>> captions)
@@ -141,7 +181,7 @@ inline void ExpectCaptions(HWND dialog, std::initializer_list<std::pair<int, std
 // The progress line of the running setup comes to read `text`.
 inline bool ProgressShows(HWND dialog, const std::wstring& text)
 {
-    return e2e::WaitUntil([&] { return e2e::Caption(e2e::Item(dialog, 1013)) == text; }, 15000);
+    return e2e::WaitUntil([&] { return e2e::Caption(e2e::Item(dialog, IDC_FOLDER_LABEL)) == text; }, 15000);
 }
 
 // The product's entry in the system's uninstall list.

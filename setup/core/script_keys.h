@@ -1,0 +1,33 @@
+#pragma once
+// The script keys that are easy to mix up, each read and written under a
+// name that says what it holds. Reads name a script path (the running
+// script unless given) and return the length read, 0 for missing or empty.
+//
+//   [Setup] Name   the product's display name: dialog title, captions, the
+//                  name shown in the system's uninstall list
+//   [Root]  Name   the product key: the last part names the product's entry
+//                  in the uninstall list; before the first run it may be a
+//                  folder form such as "%programs%\Tool"
+//   [Root]  Named  the install folder actually used, written by the copy step
+//   [Menu]  Name   the Start-menu folder's name below the user's Programs
+//   [Menu]  Named  the Start-menu folder actually used (empty: Programs
+//                  folder and Menu Name)
+//   [Menu]  Change the Start-menu folder picked in the dialog, waiting for
+//                  the run to make it Menu Named
+#include <cstddef>
+
+#include "script.h"
+
+size_t ReadDisplayName(char (&out)[kPathSize], const char* script = ScriptPath());
+
+size_t ReadProductKey(char (&out)[kPathSize], const char* script = ScriptPath());
+void WriteProductKey(const char* name);
+
+size_t ReadInstallFolder(char (&out)[kPathSize], const char* script = ScriptPath());
+void WriteInstallFolder(const char* folder);
+
+size_t ReadMenuName(char (&out)[kPathSize], const char* script = ScriptPath());
+size_t ReadMenuFolder(char (&out)[kPathSize], const char* script = ScriptPath());
+void WriteMenuFolder(const char* folder);
+size_t ReadChosenMenuFolder(char (&out)[kPathSize]);
+void WriteChosenMenuFolder(const char* folder);

@@ -1,0 +1,202 @@
+// A product installed below Program Files, two folders deep, from a medium
+// while setup is started from another folder; brought up to a second
+// version; uninstalled as Windows starts the command of its uninstall list.
+// In Japanese the folder names hold characters whose Shift-JIS trail byte
+// is 0x5C (表, ソ, 能). ctest runs this program in English and in Japanese.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "setup_session.h"
+
+using namespace e2e;
+using namespace setup_e2e;
+
+namespace {
+
+std::string Utf8(const std::wstring& text)
+{
+    std::string bytes(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr);
+    return bytes.c_str();
+}
+
+std::string ScriptOf(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines) text += Script({line.c_str()});
+    return text;
+}
+
+std::wstring ProgramFilesFolder()
+{
+    wchar_t folder[MAX_PATH] = L"";
+    DWORD size = sizeof folder;
+    RegGetValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion", L"ProgramFilesDir",
+                 RRF_RT_REG_SZ, nullptr, folder, &size);
+    return folder;
+}
+
+std::wstring UninstallString(const std::wstring& product)
+{
+    wchar_t command[1024] = L"";
+    DWORD size = sizeof command;
+    RegGetValueW(HKEY_LOCAL_MACHINE, UninstallKey(product).c_str(), L"UninstallString", RRF_RT_REG_SZ, nullptr,
+                 command, &size);
+    return command;
+}
+
+// The command as setup versions before the quoted one registered it.
+void RegisterUnquoted(const std::wstring& product, const std::wstring& command)
+{
+    RegSetKeyValueW(HKEY_LOCAL_MACHINE, UninstallKey(product).c_str(), L"UninstallString", REG_SZ, command.c_str(),
+                    static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
+}
+
+struct Product {
+    std::wstring id = std::to_wstring(GetCurrentProcessId());
+    std::wstring company = Say(L"Tool Works ", L"表ソフト工房 ") + id;
+    std::wstring name = Say(L"Sample Tool ", L"能率表 ") + id;
+    std::wstring title = Say(L"Sample Tool", L"能率表ソフト");
+    std::wstring companyFolder = ProgramFilesFolder() + L"\\" + company;
+    std::wstring folder = companyFolder + L"\\" + name;
+
+    std::wstring At(const std::wstring& path) const { return folder + L"\\" + path; }
+};
+
+} // namespace
+
+// The command line as Windows hands it over when it starts a registered
+// command: exactly the registered text, quoted or not. That is what the
+// uninstall below relies on, so it is shown here with a program that
+// writes down what it sees.
+TEST(UninstallCommand, ReachesTheProgramAsRegistered)
+{
+    TempFolder temp;
+    std::wstring folder = temp / L"Program Files\\Tool";
+    std::filesystem::create_directories(folder);
+    std::wstring probe = folder + L"\\Setup.exe";
+    ASSERT_TRUE(CopyFileW(COMMAND_LINE_PROBE, probe.c_str(), FALSE));
+    for (const std::wstring& command : {probe + L" uninstall", L"\"" + probe + L"\" uninstall"}) {
+        Process run = Process::LaunchExactly(probe, command);
+        ASSERT_TRUE(run.WaitForExit(10000));
+        EXPECT_EQ(ReadBytes(folder + L"\\command-line.txt"), Narrow(command));
+    }
+}
+
+TEST(ProgramFilesProduct, VersionUpAndUninstallAsWindowsStartsIt)
+{
+    Product p;
+    struct Cleanup {
+        const Product& p;
+        ~Cleanup()
+        {
+            std::error_code ignored;
+            std::filesystem::remove_all(p.companyFolder, ignored);
+            RegDeleteTreeW(HKEY_LOCAL_MACHINE, UninstallKey(p.name).c_str());
+        }
+    } cleanup{p};
+    WineTrash trash;
+    TempFolder elsewhere("-elsewhere");
+
+    // Version 1 from its medium, started from another folder: the files
+    // come from beside setup all the same. Two new folders on the way.
+    TempFolder medium1("-v1");
+    std::filesystem::copy_file(SETUP_EXE, medium1 / L"Setup.exe");
+    WriteBytes(medium1 / L"Setup.ini",
+               ScriptOf({"[Setup]", "Name=" + Utf8(p.title), "Auto=1", "[Root]",
+                         "Name=%programs%\\" + Utf8(p.company) + "\\" + Utf8(p.name), "[MakeDirectory]", "1=doc",
+                         "[CopyFile]", "0=doc\\readme.txt", "1=settings.ini", "[Del]", "0=*.ini", "Auto=1",
+                         "ShowError=1"}));
+    WriteBytes(medium1 / L"doc\\readme.txt", "read me");
+    WriteBytes(medium1 / L"settings.ini", "[v1]");
+    Process v1 = Process::Launch(medium1 / L"Setup.exe", L"", elsewhere.Root());
+    ASSERT_TRUE(v1.WaitForExit(20000)) << "a question or report stopped the unattended install";
+    EXPECT_EQ(ReadBytes(p.At(L"doc\\readme.txt")), "read me");
+    EXPECT_EQ(ReadBytes(p.At(L"Setup.exe")), ReadBytes(SETUP_EXE));
+    EXPECT_EQ(Section(p.At(L"Setup.ini"), L"MakedDirectory"),
+              (Log{{L"0", p.companyFolder}, {L"1", p.folder}, {L"2", p.At(L"doc")}, {L"Count", L"3"}}));
+    EXPECT_EQ(UninstallString(p.name), L"\"" + p.At(L"Setup.exe") + L"\" uninstall");
+
+    // Version 2 drops the company folder from its default; the earlier
+    // installation, registered unquoted as setup did before, is found all
+    // the same, and its log is merged into the new one.
+    RegisterUnquoted(p.name, p.At(L"Setup.exe") + L" uninstall");
+    TempFolder medium2("-v2");
+    std::filesystem::copy_file(SETUP_EXE, medium2 / L"Setup.exe");
+    WriteBytes(medium2 / L"Setup.ini",
+               ScriptOf({"[Setup]", "Name=" + Utf8(p.title), "Auto=1", "[Root]", "Name=%programs%\\" + Utf8(p.name),
+                         "[MakeDirectory]", "1=doc\\en", "[CopyFile]", "0=doc\\en\\guide.txt", "1=?settings.ini",
+                         "[Del]", "0=*.ini", "Auto=1", "ShowError=1"}));
+    WriteBytes(medium2 / L"doc\\en\\guide.txt", "guide");
+    WriteBytes(medium2 / L"settings.ini", "[v2]");
+    Process v2 = Process::Launch(medium2 / L"Setup.exe", L"", medium2.Root());
+    ASSERT_TRUE(v2.WaitForExit(20000));
+    EXPECT_EQ(ReadBytes(p.At(L"doc\\en\\guide.txt")), "guide");
+    EXPECT_EQ(ReadBytes(p.At(L"settings.ini")), "[v2]");
+    EXPECT_EQ(Section(p.At(L"Setup.ini"), L"MakedDirectory"),
+              (Log{{L"0", p.folder}, {L"1", p.At(L"doc\\en")}, {L"2", p.companyFolder}, {L"3", p.At(L"doc")},
+                   {L"Count", L"4"}}));
+    EXPECT_EQ(Section(p.At(L"Setup.ini"), L"CopiedFile"),
+              (Log{{L"0", p.At(L"doc\\en\\guide.txt")}, {L"1", p.At(L"settings.ini")}, {L"2", p.At(L"doc\\readme.txt")},
+                   {L"Count", L"3"}}));
+    EXPECT_EQ(UninstallString(p.name), L"\"" + p.At(L"Setup.exe") + L"\" uninstall");
+
+    // The uninstall as Windows starts an unquoted entry: "Files\..." must
+    // not be taken for the arguments. "*.ini" matches the script, which
+    // must still be read (the log, ShowError) and go last. Everything goes:
+    // no report; the made folders deepest first, whatever the merged log's
+    // order; the two made folders that hold the program go once it has.
+    std::wstring unquoted = p.At(L"Setup.exe") + L" uninstall";
+    RegisterUnquoted(p.name, unquoted);
+    Process uninstall = Process::LaunchExactly(p.At(L"Setup.exe"), unquoted, elsewhere.Root());
+    bool reported = false;
+    EXPECT_TRUE(WaitUntil([&] {
+        reported = reported || FindMessageBox(uninstall.Id(), L"", 0);
+        return !uninstall.Running();
+    }, 30000, 100));
+    EXPECT_FALSE(reported);
+    for (const wchar_t* name : {L"readme.txt", L"guide.txt", L"settings.ini", L"Setup.ini"})
+        EXPECT_TRUE(trash.Holds(name)) << Narrow(name);
+    EXPECT_FALSE(IsRegistered(p.name));
+    EXPECT_TRUE(WaitUntil([&] { return !Exists(p.companyFolder); }, 20000));
+    EXPECT_TRUE(Exists(ProgramFilesFolder()));
+    for (const auto& medium : {&medium1, &medium2})
+        EXPECT_TRUE(Exists(*medium / L"Setup.ini") && Exists(*medium / L"Setup.exe"));
+}
+
+// An install whose uninstall entry cannot be written (a key name longer
+// than the registry takes) and whose setup cannot be placed (a Setup.exe
+// held open by another program is in the way) says that it cannot be
+// uninstalled. (Wine, unlike Windows, replaces a read-only file.)
+TEST(ProgramFilesProduct, SaysWhenItCannotBeUninstalled)
+{
+    TempFolder target("-target");
+    const std::wstring folder = target / L"App";
+    WriteBytes(folder + L"\\Setup.exe", "in the way");
+    HANDLE held = CreateFileW((folder + L"\\Setup.exe").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    struct Cleanup {
+        HANDLE held;
+        ~Cleanup() { CloseHandle(held); }
+    } cleanup{held};
+
+    SetupCopy copy(Script({"[Setup]", "Name=Not Ready", "[Root]", ("Name=" + std::string(257, 'k')).c_str(),
+                           "[CopyFile]", "0=a.txt"}));
+    copy.Put(L"a.txt", "a");
+    SetupRun run(copy.ProgramPath(), L"Not Ready");
+    ASSERT_TRUE(run.dialog);
+    ASSERT_TRUE(SetText(Item(run.dialog, IDC_FOLDER), folder));
+    ClickItem(run.dialog, IDOK);
+    HWND box = FindMessageBox(run.process.Id(), L"Not Ready", 15000);
+    ASSERT_TRUE(box);
+    EXPECT_EQ(MessageBoxText(box),
+              Say(L"Could not prepare the uninstall.\r\n\r\nThe uninstall entry could not be registered.\r\n"
+                  L"Setup.exe and Setup.ini could not be placed in:\r\n",
+                  L"アンインストールの準備ができませんでした．\r\n\r\nアンインストール情報を登録できませんでした．\r\n"
+                  L"Setup.exe と Setup.ini を次の場所に置けませんでした：\r\n") +
+                  folder + Say(L"\r\n\r\nThis installation cannot be uninstalled.", L"\r\n\r\nこのインストールはアンインストールできません．"));
+    AnswerMessageBox(box, IDOK);
+    ASSERT_TRUE(run.process.WaitForExit(10000));
+    EXPECT_EQ(ReadBytes(folder + L"\\a.txt"), "a");
+}
