@@ -10,11 +10,6 @@ size_t ReadProductKey(char (&out)[kPathSize], const char* script)
     return ReadProfileText(script, "Root", "Name", out);
 }
 
-void WriteProductKey(const char* name)
-{
-    WriteScriptText("Root", "Name", name);
-}
-
 size_t ReadInstallFolder(char (&out)[kPathSize], const char* script)
 {
     return ReadProfileText(script, "Root", "Named", out);

@@ -21,7 +21,6 @@
 size_t ReadDisplayName(char (&out)[kPathSize], const char* script = ScriptPath());
 
 size_t ReadProductKey(char (&out)[kPathSize], const char* script = ScriptPath());
-void WriteProductKey(const char* name);
 
 size_t ReadInstallFolder(char (&out)[kPathSize], const char* script = ScriptPath());
 void WriteInstallFolder(const char* folder);
