@@ -8,8 +8,14 @@ cmake ninja-build make g++ clang libclang-rt-14-dev googletest
 mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
 wine wine64 xvfb xauth x11-utils imagemagick
 fonts-ipafont-gothic fonts-ipafont-mincho
-python3 python3-ezdxf liblnk-utils
+python3 python3-ezdxf liblnk-utils locales
 "
+
+# Wine maps Japanese file names to the Linux file system through the
+# ja_JP.UTF-8 locale; without it they cannot be created.
+japanese_locale() {
+    locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'
+}
 
 missing=""
 for p in $packages; do
@@ -17,12 +23,20 @@ for p in $packages; do
         missing="$missing $p"
     fi
 done
-[ -z "$missing" ] && exit 0
+[ -z "$missing" ] && japanese_locale && exit 0
 
-echo "Installing:$missing"
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-# shellcheck disable=SC2086
-$sudo apt-get install -y -qq $missing >/dev/null
+if [ -n "$missing" ]; then
+    echo "Installing:$missing"
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update -qq
+    # shellcheck disable=SC2086
+    $sudo apt-get install -y -qq $missing >/dev/null
+fi
+if ! japanese_locale; then
+    echo "Generating the ja_JP.UTF-8 locale"
+    $sudo sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
+    grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+    $sudo locale-gen >/dev/null
+fi
