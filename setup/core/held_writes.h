@@ -6,9 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "script_keys.h"
+
 class HeldScriptWrites {
 public:
     void Write(const char* section, const char* key, const char* value);
+    void Write(const ScriptKey& key, const char* value) { Write(key.section, key.key, value); }
     // The held value of the key if there is one, else the script's.
     int ReadInt(const char* section, const char* key) const;
     // Writes them to the script in the order they were made.

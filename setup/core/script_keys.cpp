@@ -1,46 +1,60 @@
 #include "script_keys.h"
 
+namespace {
+
+size_t Read(const ScriptKey& key, char (&out)[kPathSize], const char* script)
+{
+    return ReadProfileText(script, key.section, key.key, out);
+}
+
+void Write(const ScriptKey& key, const char* value)
+{
+    WriteScriptText(key.section, key.key, value);
+}
+
+} // namespace
+
 size_t ReadDisplayName(char (&out)[kPathSize], const char* script)
 {
-    return ReadProfileText(script, "Setup", "Name", out);
+    return Read(kDisplayName, out, script);
 }
 
 size_t ReadProductKey(char (&out)[kPathSize], const char* script)
 {
-    return ReadProfileText(script, "Root", "Name", out);
+    return Read(kProductKey, out, script);
 }
 
 size_t ReadInstallFolder(char (&out)[kPathSize], const char* script)
 {
-    return ReadProfileText(script, "Root", "Named", out);
+    return Read(kInstallFolder, out, script);
 }
 
 void WriteInstallFolder(const char* folder)
 {
-    WriteScriptText("Root", "Named", folder);
+    Write(kInstallFolder, folder);
 }
 
 size_t ReadMenuName(char (&out)[kPathSize], const char* script)
 {
-    return ReadProfileText(script, "Menu", "Name", out);
+    return Read(kMenuName, out, script);
 }
 
 size_t ReadMenuFolder(char (&out)[kPathSize], const char* script)
 {
-    return ReadProfileText(script, "Menu", "Named", out);
+    return Read(kMenuFolder, out, script);
 }
 
 void WriteMenuFolder(const char* folder)
 {
-    WriteScriptText("Menu", "Named", folder);
+    Write(kMenuFolder, folder);
 }
 
 size_t ReadChosenMenuFolder(char (&out)[kPathSize])
 {
-    return ReadScriptText("Menu", "Change", out);
+    return Read(kChosenMenuFolder, out, ScriptPath());
 }
 
 void WriteChosenMenuFolder(const char* folder)
 {
-    WriteScriptText("Menu", "Change", folder);
+    Write(kChosenMenuFolder, folder);
 }

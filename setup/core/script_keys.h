@@ -18,6 +18,17 @@
 
 #include "script.h"
 
+struct ScriptKey {
+    const char* section;
+    const char* key;
+};
+inline constexpr ScriptKey kDisplayName{"Setup", "Name"};
+inline constexpr ScriptKey kProductKey{"Root", "Name"};
+inline constexpr ScriptKey kInstallFolder{"Root", "Named"};
+inline constexpr ScriptKey kMenuName{"Menu", "Name"};
+inline constexpr ScriptKey kMenuFolder{"Menu", "Named"};
+inline constexpr ScriptKey kChosenMenuFolder{"Menu", "Change"};
+
 size_t ReadDisplayName(char (&out)[kPathSize], const char* script = ScriptPath());
 
 size_t ReadProductKey(char (&out)[kPathSize], const char* script = ScriptPath());

@@ -164,7 +164,7 @@ void SetupDialog::ShowInstallFolder()
         // name, so that a version-up and an uninstall keep to that entry.
         CopyText(m_szProductKey, LastComponent(m_szProductKey));
     }
-    if (m_szProductKey[0]) m_held.Write("Root", "Name", m_szProductKey);
+    if (m_szProductKey[0]) m_held.Write(kProductKey, m_szProductKey);
     SetDlgItemTextA(m_hWnd, IDC_FOLDER, m_szFolder);
 }
 
@@ -233,7 +233,7 @@ void SetupDialog::LayOutOptionRows()
         if (m_bVersionUp) {
             char menuFolder[kPathSize];
             if (option.id == IDC_MENU && ReadMenuFolder(menuFolder, m_szFolder) != 0)
-                m_held.Write("Menu", "Change", menuFolder);
+                m_held.Write(kChosenMenuFolder, menuFolder);
             value = VersionUpOptionValue(value, ReadProfileInt(m_szFolder, "Check", option.key));
         }
         OptionLook look = LookOfOption(value);
@@ -412,5 +412,5 @@ void SetupDialog::OnBrowseMenuFolder()
     CoTaskMemFree(programs);
     if (!picked) return;
     if (!EndsWithName(chosen, name) && !JoinPath(chosen, name)) return;
-    m_held.Write("Menu", "Change", chosen);
+    m_held.Write(kChosenMenuFolder, chosen);
 }
