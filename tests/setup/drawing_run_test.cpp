@@ -8,6 +8,7 @@
 #include "bitmap_placement.h"
 #include "bmp_maker.h"
 #include "drawing_run.h"
+#include "emf_records.h"
 #include "gradation.h"
 #include "recording_canvas.h"
 
@@ -21,6 +22,21 @@ DrawingState Draw(RecordingCanvas& canvas, std::initializer_list<const char*> li
     for (const char* line : lines)
         if (!run.Line(line)) break;
     return run.State();
+}
+
+// The smallest enhanced metafile: its header record and the end record.
+std::string EmptyMetafile()
+{
+    std::string emf(88 + 20, '\0');
+    test_bmp::Put32(emf, 0, 1);         // EMR_HEADER
+    test_bmp::Put32(emf, 4, 88);
+    test_bmp::Put32(emf, 40, 0x464D4520);
+    test_bmp::Put32(emf, 48, 108);      // bytes
+    test_bmp::Put32(emf, 52, 2);        // records
+    test_bmp::Put32(emf, 88, 14);       // EMR_EOF
+    test_bmp::Put32(emf, 92, 20);
+    test_bmp::Put32(emf, 104, 20);
+    return emf;
 }
 
 std::tuple<int, int, int, int> Edges(const DrawRect& r)
@@ -299,9 +315,38 @@ TEST(Bitmap, DrawnThroughTheCanvas)
 TEST(Meta, OnlyInRectAndWholeAreaMode)
 {
     RecordingCanvas canvas;
-    canvas.files["m.emf"] = "EMF";
-    Draw(canvas, {"rect,1,2,3,4", "meta,m.emf", "mode,rect", "meta,m.emf", "meta,none.emf", "mode,", "meta,m.emf"});
+    canvas.files["m.emf"] = EmptyMetafile();
+    canvas.files["cut.emf"] = EmptyMetafile().substr(0, 100);
+    Draw(canvas, {"rect,1,2,3,4", "meta,m.emf", "mode,rect", "meta,m.emf", "meta,none.emf", "meta,cut.emf", "mode,",
+                  "meta,m.emf"});
     ASSERT_EQ(canvas.metafiles.size(), 2u);
     EXPECT_EQ(Edges(canvas.metafiles[0]), std::make_tuple(1, 2, 3, 4));
     EXPECT_EQ(Edges(canvas.metafiles[1]), std::make_tuple(0, 0, 800, 600));
+}
+
+// Played only when its records lie within the file and end in EMR_EOF.
+TEST(Meta, RecordChain)
+{
+    auto whole = [](const std::string& emf) {
+        return EnhancedMetafileIsWhole(reinterpret_cast<const unsigned char*>(emf.data()), emf.size());
+    };
+    const std::string good = EmptyMetafile();
+    EXPECT_TRUE(whole(good));
+    EXPECT_TRUE(whole(good + "trailing bytes"));
+    const struct {
+        const char* what;
+        size_t at;
+        uint32_t value;
+    } spoiled[] = {
+        {"not a header record", 0, 2},    {"a header shorter than its fields", 4, 80},
+        {"no signature", 40, 0x464D4521}, {"more bytes than the file", 48, 112},
+        {"a record of no length", 92, 0}, {"a record of 22 bytes", 92, 22},
+        {"a record past the end", 92, 24}, {"no end record", 88, 70},
+    };
+    for (const auto& s : spoiled) {
+        std::string emf = good;
+        test_bmp::Put32(emf, s.at, s.value);
+        EXPECT_FALSE(whole(emf)) << s.what;
+    }
+    EXPECT_FALSE(whole(good.substr(0, 87)));
 }

@@ -35,7 +35,7 @@ public:
     void Fill(const DrawRect& rect, Colour colour) override { fills.push_back({rect, colour}); }
     void SetTextColour(Colour colour) override { textColours.push_back(colour); }
     void ReplaceFont(const FontDescription& font) override { fonts.push_back(font); }
-    void DrawText(const char* text, size_t length, DrawRect& rect, unsigned format) override
+    void PutText(const char* text, size_t length, DrawRect& rect, unsigned format) override
     {
         std::string s(text, length);
         if (!(format & kTextMeasure)) {

@@ -29,7 +29,7 @@ public:
     virtual void ReplaceFont(const FontDescription& font) = 0;
     // Draws `text` in `rect`; with kTextMeasure draws nothing and makes
     // `rect` bound the text instead.
-    virtual void DrawText(const char* text, size_t length, DrawRect& rect, unsigned format) = 0;
+    virtual void PutText(const char* text, size_t length, DrawRect& rect, unsigned format) = 0;
 
     // Reads the file that a "meta", "bitmap" or "text" argument names.
     virtual bool ReadFile(const char* name, FileBytes& file) = 0;

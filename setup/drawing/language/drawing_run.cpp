@@ -5,6 +5,7 @@
 #include "bitmap_placement.h"
 #include "bmp_layout.h"
 #include "dbcs.h"
+#include "emf_records.h"
 #include "gradation.h"
 #include "path_text.h"
 #include "script_args.h"
@@ -148,7 +149,7 @@ void DrawingRun::Meta(const char* name)
                              : m_state.mode == DrawingMode::WholeArea ? &m_area
                                                                       : nullptr;
     FileBytes file;
-    if (!target || !m_canvas.ReadFile(name, file)) return;
+    if (!target || !m_canvas.ReadFile(name, file) || !EnhancedMetafileIsWhole(file.data.get(), file.size)) return;
     m_canvas.PlayMetafile(file, *target);
 }
 
@@ -185,14 +186,14 @@ void DrawingRun::DrawTextByMode(const char* text, size_t length, unsigned single
     switch (m_state.mode) {
     case DrawingMode::Rect: {
         DrawRect into = rect;
-        m_canvas.DrawText(text, length, into, singleLine);
+        m_canvas.PutText(text, length, into, singleLine);
         break;
     }
     case DrawingMode::Right:
     case DrawingMode::Bottom: {
         DrawRect measured{rect.left, rect.top, rect.left, rect.bottom};
-        m_canvas.DrawText(text, length, measured, kTextMeasure | singleLine);
-        m_canvas.DrawText(text, length, measured, kTextNoClip | singleLine);
+        m_canvas.PutText(text, length, measured, kTextMeasure | singleLine);
+        m_canvas.PutText(text, length, measured, kTextNoClip | singleLine);
         rect = measured;
         if (m_state.mode == DrawingMode::Right) rect.left = measured.right;
         else rect.top = measured.bottom;
