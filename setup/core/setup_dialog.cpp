@@ -207,11 +207,14 @@ void SetupDialog::EnterInstallMode()
 void SetupDialog::SetUpReadmeButton()
 {
     int done = ReadScriptInt("Readme", "Done");
+    bool declined = false;
     if (done == 0) ShowControl(IDC_README, false);
     else if (done == 2 && ReadScriptInt("Setup", "Auto") == 0 && !g_setup.uninstallRequest)
-        SendMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_README, BN_CLICKED), 0);
+        declined = !OnReadme();
     if (ReadScriptInt("Go", "Agree") != 0) {
-        WriteScriptText("Readme", "Done", "1");
+        // Done 1 marks the agreement as given (the installed copy does not
+        // ask again); a declined one must be asked again at the next start.
+        if (!declined) WriteScriptText("Readme", "Done", "1");
         ShowControl(IDC_README, false);
     }
 }
@@ -353,13 +356,15 @@ void SetupDialog::OnCancel()
     PostMessageA(m_hWnd, WM_DESTROY, 0, 0);
 }
 
-void SetupDialog::OnReadme()
+bool SetupDialog::OnReadme()
 {
     if (g_setup.iconSmall)
         SetClassLongPtrA(m_hWnd, GCLP_HICON, reinterpret_cast<LONG_PTR>(g_setup.iconSmall));
-    if (ReadmeViewer(m_hWnd) == 0) PostMessageA(m_hWnd, WM_DESTROY, 0, 0); // agreement declined
+    bool goOn = ReadmeViewer::Show(m_hWnd) != 0;
+    if (!goOn) PostMessageA(m_hWnd, WM_DESTROY, 0, 0); // agreement declined
     if (g_setup.iconLarge)
         SetClassLongPtrA(m_hWnd, GCLP_HICON, reinterpret_cast<LONG_PTR>(g_setup.iconLarge));
+    return goOn;
 }
 
 void SetupDialog::OnMenuOption()

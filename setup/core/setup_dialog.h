@@ -39,7 +39,7 @@ private:
     // Commands.
     void OnRun();
     void OnCancel();
-    void OnReadme();
+    bool OnReadme(); // false when the agreement was declined: setup ends
     void OnMenuOption();
     void OnCopyOption();
     void OnBrowseInstallFolder();
