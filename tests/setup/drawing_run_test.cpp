@@ -98,8 +98,8 @@ TEST(Gradation, BandsOfEveryMode)
     }
 }
 
-// At least 2 steps; no more than the pixels crossed, however many are asked
-// for (the count is clamped before a single band is drawn).
+// At least 2 steps; no more than the pixels crossed in the rectangle and in
+// the area, however many are asked for.
 TEST(Gradation, StepCounts)
 {
     const struct {
@@ -120,6 +120,10 @@ TEST(Gradation, StepCounts)
         Draw(canvas, {"rect,0,0,%100,%100", c.mode, c.line});
         EXPECT_EQ(canvas.fills.size(), c.bands);
     }
+    // A rectangle far wider than the area: no more bands than the area has pixels.
+    RecordingCanvas huge;
+    Draw(huge, {"rect,0,0,100000000,1", "mode,left", "gradation,0,0,0,255,255,255,2147483647"});
+    EXPECT_EQ(huge.fills.size(), 800u);
     // The whole 32-bit range in one rectangle: bands stay inside it.
     RecordingCanvas wide;
     Draw(wide, {"rect,-2147483648,0,2147483647,1", "mode,right", "gradation,0,0,0,255,255,255,3"});

@@ -80,7 +80,7 @@ void DrawingRun::Gradation(const char* arguments)
     const Colour to = MakeColour(values[3], values[4], values[5]);
     SetCurrentColour(to);
     if (!GradationHasDirection(m_state.mode)) return;
-    const int32_t steps = GradationSteps(given == 7, values[6], m_state.mode, m_state.rect);
+    const int32_t steps = GradationSteps(given == 7, values[6], m_state.mode, m_state.rect, m_area);
     for (int32_t i = 0; i < steps; ++i)
         m_canvas.Fill(GradationBand(m_state.mode, m_state.rect, i, steps), GradationColour(from, to, i, steps));
 }

@@ -27,25 +27,23 @@ bool GradationHasDirection(DrawingMode mode)
            mode == DrawingMode::Bottom || mode == DrawingMode::Center;
 }
 
-int32_t GradationSteps(bool given, int32_t value, DrawingMode mode, const DrawRect& rect)
+int32_t GradationSteps(bool given, int32_t value, DrawingMode mode, const DrawRect& rect, const DrawRect& area)
 {
+    auto crossed = [mode](const DrawRect& r) {
+        int64_t width = std::llabs(Width(r)), height = std::llabs(Height(r));
+        switch (mode) {
+        case DrawingMode::Left:
+        case DrawingMode::Right:
+            return width;
+        case DrawingMode::Top:
+        case DrawingMode::Bottom:
+            return height;
+        default:
+            return std::max(width, height);
+        }
+    };
     int64_t steps = given ? std::max(value, 2) : kDefaultGradationSteps;
-    int64_t width = std::llabs(Width(rect)), height = std::llabs(Height(rect));
-    int64_t crossed = 0;
-    switch (mode) {
-    case DrawingMode::Left:
-    case DrawingMode::Right:
-        crossed = width;
-        break;
-    case DrawingMode::Top:
-    case DrawingMode::Bottom:
-        crossed = height;
-        break;
-    default:
-        crossed = std::max(width, height);
-        break;
-    }
-    return static_cast<int32_t>(std::clamp<int64_t>(crossed, 2, steps));
+    return static_cast<int32_t>(std::clamp<int64_t>(std::min(crossed(rect), crossed(area)), 2, steps));
 }
 
 DrawRect GradationBand(DrawingMode mode, const DrawRect& r, int32_t i, int32_t n)

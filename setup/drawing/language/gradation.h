@@ -8,11 +8,12 @@
 inline constexpr int32_t kDefaultGradationSteps = 64;
 
 // The number of bands: the script's count (64 when absent), at least 2, and
-// no more than the pixels that the gradient crosses (the rectangle's width
-// for left and right, its height for top and bottom, the larger of the two
-// for center): more bands could not show, and a count of two thousand
-// million fills would hold setup up before its dialog ever appeared.
-int32_t GradationSteps(bool given, int32_t value, DrawingMode mode, const DrawRect& rect);
+// no more than the pixels that the gradient crosses, within the rectangle
+// and within the drawing area (width for left and right, height for top and
+// bottom, the larger of the two for center): more bands could not show,
+// and a count of two thousand million fills would hold setup up before its
+// dialog ever appeared.
+int32_t GradationSteps(bool given, int32_t value, DrawingMode mode, const DrawRect& rect, const DrawRect& area);
 
 // True for the modes that give bands a direction. Point, rect and the whole
 // area name none: there "gradation" only sets the current colour.
