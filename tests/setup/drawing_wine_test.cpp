@@ -287,6 +287,23 @@ TEST(DrawingOnGdi, FilesAndTheBackSection)
     EXPECT_EQ(s.Pixel(2, 2), 0xFF0000u);
     EXPECT_EQ(s.Pixel(10, 10), 0x0000FFu);
 
+    // A text file larger than 64 MiB is not read: nothing is drawn.
+    std::string big = folder.Path("big.txt");
+    folder.Write("big.txt", "MMMM");
+    HANDLE file = CreateFileA(big.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    LARGE_INTEGER size{};
+    size.QuadPart = (int64_t{64} << 20) + 1;
+    ASSERT_TRUE(SetFilePointerEx(file, size, nullptr, FILE_BEGIN) && SetEndOfFile(file));
+    CloseHandle(file);
+    Surface text(100, 40);
+    text.Draw({"font,255,255,255,20,0,0,0,400,0,0,0,0,0,0,0,0,", "mode,rect", "rect,0,0,100,40", "text,big.txt"},
+              folder.Path());
+    EXPECT_EQ(text.Ink(text.Area()).right, 0);
+    folder.Write("small.txt", "MMMM");
+    text.Draw({"font,255,255,255,20,0,0,0,400,0,0,0,0,0,0,0,0,", "mode,rect", "rect,0,0,100,40", "text,small.txt"},
+              folder.Path());
+    EXPECT_GT(text.Ink(text.Area()).right, 0);
+
     char current[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, current);
     SetCurrentDirectoryA(folder.Path().c_str());
