@@ -19,28 +19,6 @@ bool Layout(const std::string& file, BmpLayout& layout)
 
 } // namespace
 
-TEST(BmpLayout, TheFourBitCounts)
-{
-    const struct {
-        int bits;
-        size_t entries;
-        size_t rowBytes;
-    } cases[] = {{1, 2, 4}, {4, 16, 4}, {8, 256, 8}, {24, 0, 12}};
-    for (const auto& c : cases) {
-        std::string file = test_bmp::Encode(test_bmp::Checker(c.bits, 3 + (c.bits == 8) * 2, 7, {1, 2}));
-        BmpLayout layout;
-        ASSERT_TRUE(Layout(file, layout)) << c.bits;
-        EXPECT_EQ(layout.bitCount, c.bits);
-        EXPECT_EQ(layout.height, 7);
-        EXPECT_FALSE(layout.topDown);
-        EXPECT_EQ(layout.tableOffset, 54u);
-        EXPECT_EQ(layout.tableEntries, c.entries);
-        EXPECT_EQ(layout.pixelOffset, 54 + 4 * c.entries);
-        EXPECT_EQ(layout.pixelSize, 7 * c.rowBytes);
-        EXPECT_EQ(layout.pixelOffset + layout.pixelSize, file.size());
-    }
-}
-
 // Top-down files, short colour tables, longer headers, pixel data after a
 // gap, and a file header whose size field lies are read as what they are.
 TEST(BmpLayout, AcceptedVariants)

@@ -299,35 +299,6 @@ TEST(Bitmap, PlacementByMode)
     }
 }
 
-TEST(Bitmap, DrawnThroughTheCanvas)
-{
-    RecordingCanvas canvas;
-    canvas.files["a.bmp"] = test_bmp::Encode(test_bmp::Checker(8, 100, 50, {0xFF0000, 0x00FF00}));
-    std::string broken = canvas.files["a.bmp"];
-    broken[28] = 16; // 16 bits per pixel: not read
-    canvas.files["broken.bmp"] = broken;
-    DrawingState state = Draw(canvas, {"rect,30,40", "bitmap,a.bmp", "mode,top", "bitmap,broken.bmp",
-                                      "bitmap,missing.bmp", "mode,rect", "rect,1,2,3,4", "bitmap,a.bmp"});
-    ASSERT_EQ(canvas.copies.size(), 1u);
-    EXPECT_EQ(canvas.copies[0], std::make_pair(30, 40));
-    ASSERT_EQ(canvas.stretches.size(), 1u);
-    EXPECT_EQ(Edges(canvas.stretches[0]), std::make_tuple(1, 2, 3, 4));
-    EXPECT_EQ(Edges(state.rect), std::make_tuple(1, 2, 3, 4));
-    EXPECT_EQ(canvas.bitmapsHeld, 0);
-}
-
-TEST(Meta, OnlyInRectAndWholeAreaMode)
-{
-    RecordingCanvas canvas;
-    canvas.files["m.emf"] = EmptyMetafile();
-    canvas.files["cut.emf"] = EmptyMetafile().substr(0, 100);
-    Draw(canvas, {"rect,1,2,3,4", "meta,m.emf", "mode,rect", "meta,m.emf", "meta,none.emf", "meta,cut.emf", "mode,",
-                  "meta,m.emf"});
-    ASSERT_EQ(canvas.metafiles.size(), 2u);
-    EXPECT_EQ(Edges(canvas.metafiles[0]), std::make_tuple(1, 2, 3, 4));
-    EXPECT_EQ(Edges(canvas.metafiles[1]), std::make_tuple(0, 0, 800, 600));
-}
-
 // Played only when its records lie within the file and end in EMR_EOF.
 TEST(Meta, RecordChain)
 {

@@ -1,19 +1,11 @@
 #include "bmp_layout.h"
 
+#include "little_endian.h"
+
 namespace {
 
 constexpr int32_t kMaxSide = 32767;
 constexpr int64_t kMaxPixels = int64_t{1} << 26;
-
-uint32_t Read16(const unsigned char* p)
-{
-    return p[0] | p[1] << 8;
-}
-
-uint32_t Read32(const unsigned char* p)
-{
-    return p[0] | p[1] << 8 | p[2] << 16 | static_cast<uint32_t>(p[3]) << 24;
-}
 
 bool KnownInfoHeaderSize(uint32_t size)
 {
@@ -26,17 +18,17 @@ bool ReadBmpLayout(const unsigned char* data, size_t size, BmpLayout& layout)
 {
     if (!data || size < kBmpFileHeaderSize + kBmpInfoHeaderSize) return false;
     if (data[0] != 'B' || data[1] != 'M') return false;
-    const uint32_t pixelOffset = Read32(data + 10);
+    const uint32_t pixelOffset = ReadLittle32(data + 10);
 
     const unsigned char* info = data + kBmpFileHeaderSize;
-    const uint32_t infoSize = Read32(info);
+    const uint32_t infoSize = ReadLittle32(info);
     if (!KnownInfoHeaderSize(infoSize) || kBmpFileHeaderSize + infoSize > size) return false;
-    const int32_t width = static_cast<int32_t>(Read32(info + 4));
-    const int32_t height = static_cast<int32_t>(Read32(info + 8));
-    const uint32_t planes = Read16(info + 12);
-    const uint32_t bitCount = Read16(info + 14);
-    const uint32_t compression = Read32(info + 16);
-    const uint32_t colorsUsed = Read32(info + 32);
+    const int32_t width = static_cast<int32_t>(ReadLittle32(info + 4));
+    const int32_t height = static_cast<int32_t>(ReadLittle32(info + 8));
+    const uint32_t planes = ReadLittle16(info + 12);
+    const uint32_t bitCount = ReadLittle16(info + 14);
+    const uint32_t compression = ReadLittle32(info + 16);
+    const uint32_t colorsUsed = ReadLittle32(info + 32);
 
     if (planes != 1 || compression != 0) return false;
     if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 24) return false;
