@@ -361,7 +361,7 @@ bool SetupDialog::OnReadme()
     if (g_setup.iconSmall)
         SetClassLongPtrA(m_hWnd, GCLP_HICON, reinterpret_cast<LONG_PTR>(g_setup.iconSmall));
     bool goOn = ReadmeViewer::Show(m_hWnd) != 0;
-    if (!goOn) PostMessageA(m_hWnd, WM_DESTROY, 0, 0); // agreement declined
+    if (!goOn) PostMessageA(m_hWnd, WM_DESTROY, 0, 0); // agreement declined, or not to be read
     if (g_setup.iconLarge)
         SetClassLongPtrA(m_hWnd, GCLP_HICON, reinterpret_cast<LONG_PTR>(g_setup.iconLarge));
     return goOn;

@@ -112,8 +112,8 @@ void DrawingRun::Font(const char* arguments)
 {
     FontDescription& f = m_state.font;
     int32_t* wide[] = {&f.height, &f.width, &f.escapement, &f.orientation, &f.weight};
-    uint8_t* narrow[] = {&f.italic,  &f.underline,     &f.strikeOut, &f.charSet,
-                         &f.outPrecision, &f.clipPrecision, &f.quality, &f.pitchAndFamily};
+    uint8_t* narrow[] = {&f.italic,       &f.underline,     &f.strikeOut, &f.charSet,
+                         &f.outPrecision, &f.clipPrecision, &f.quality,   &f.pitchAndFamily};
     int channels[3] = {0, GreenOf(m_state.colour), BlueOf(m_state.colour)};
 
     ArgumentCursor args(arguments);
@@ -174,7 +174,9 @@ void DrawingRun::Text(const char* name)
     FileBytes file;
     if (!m_canvas.ReadFile(name, file)) return;
     const char* text = reinterpret_cast<const char*>(file.data.get());
-    DrawTextByMode(text, std::strlen(text), 0); // up to the first NUL, as a C string
+    const void* nul = std::memchr(text, 0, file.size);
+    // Up to the first NUL, as a C string.
+    DrawTextByMode(text, nul ? static_cast<size_t>(static_cast<const char*>(nul) - text) : file.size, 0);
 }
 
 // Rect mode draws into the current rectangle; right and bottom mode flow:
