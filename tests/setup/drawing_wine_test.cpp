@@ -242,7 +242,6 @@ TEST(DrawingOnGdi, FlowingText)
     EXPECT_GE(all.left, 10);
     EXPECT_LT(all.bottom - all.top, lineHeight + 2); // one line
     EXPECT_NEAR(all.right - all.left, 2 * (firstWord.right - firstWord.left), 6);
-
 }
 
 // File arguments: against the base folder, else as written from the
