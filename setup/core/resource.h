@@ -21,3 +21,10 @@
 #define IDC_ICON_FRAME      1018
 #define IDC_MENU_FOLDER     1021
 #define IDC_FILE_GROUP      1022
+
+// ReadMe dialog (102)
+#define IDC_README_TEXT     1010
+#define IDC_README_BUTTON1  1024
+#define IDC_README_BUTTON2  1025
+#define IDC_README_BUTTON3  1026
+#define IDC_README_END      1027

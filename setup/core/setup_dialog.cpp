@@ -212,8 +212,11 @@ void SetupDialog::SetUpReadmeButton()
     int done = ReadScriptInt("Readme", "Done");
     if (done == 0) ShowControl(m_hWnd, IDC_README, false);
     else if (done == 2 && m_held.ReadInt("Setup", "Auto") == 0 && !g_setup.uninstallRequest)
-        SendMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_README, BN_CLICKED), 0);
+        OnReadme();
     if (ReadScriptInt("Go", "Agree") != 0) {
+        // Done 1 marks the agreement as given (the installed copy does not
+        // ask again). Held until a run starts: a declined agreement ends
+        // setup first, and is asked again at the next start.
         m_held.Write("Readme", "Done", "1");
         ShowControl(m_hWnd, IDC_README, false);
     }
@@ -357,11 +360,10 @@ void SetupDialog::OnCancel()
 
 void SetupDialog::OnReadme()
 {
-    if (g_setup.dialogIcons.little)
-        SetClassLongPtrA(m_hWnd, GCLP_HICON, reinterpret_cast<LONG_PTR>(g_setup.dialogIcons.little));
-    if (ReadmeViewer(m_hWnd) == 0) PostMessageA(m_hWnd, WM_DESTROY, 0, 0); // agreement declined
-    if (g_setup.dialogIcons.large)
-        SetClassLongPtrA(m_hWnd, GCLP_HICON, reinterpret_cast<LONG_PTR>(g_setup.dialogIcons.large));
+    const DialogIcons& icons = g_setup.dialogIcons;
+    if (icons.little) SetClassLongPtrA(m_hWnd, GCLP_HICON, reinterpret_cast<LONG_PTR>(icons.little));
+    if (ReadmeViewer::Show(m_hWnd) == 0) PostMessageA(m_hWnd, WM_DESTROY, 0, 0); // agreement declined, or not to be read
+    if (icons.large) SetClassLongPtrA(m_hWnd, GCLP_HICON, reinterpret_cast<LONG_PTR>(icons.large));
 }
 
 void SetupDialog::OnMenuOption()

@@ -40,7 +40,7 @@ private:
     // Commands.
     void OnRun();
     void OnCancel();
-    void OnReadme();
+    void OnReadme(); // a declined agreement ends setup
     void OnMenuOption();
     void OnCopyOption();
     void OnBrowseInstallFolder();

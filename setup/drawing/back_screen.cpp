@@ -1,6 +1,14 @@
 #include "back_screen.h"
 
-void DrawBackScreen(HDC, const RECT&, const char*, const char*)
+#include <string>
+#include <vector>
+
+#include "drawing_script.h"
+#include "script.h"
+
+void DrawBackScreen(HDC surface, const RECT& area, const char* baseFolder, const char* script)
 {
-    // The drawing language comes later; until then the background stays black.
+    std::vector<std::string> lines;
+    ForEachListedValue(script, "Back", "", 0, kPathSize, [&](int, const char* line) { lines.emplace_back(line); });
+    RunDrawingScript(surface, area, baseFolder, lines);
 }

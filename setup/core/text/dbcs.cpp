@@ -26,3 +26,14 @@ bool EndsWithCharDbcs(const char* text, char c)
     for (const char* p = text; *p; p = NextChar(p)) last = p;
     return last && *last == c;
 }
+
+size_t FitLength(const char* text, size_t max)
+{
+    const char* p = text;
+    for (;;) {
+        if (*p == '\0') return static_cast<size_t>(p - text);
+        const char* next = NextChar(p);
+        if (static_cast<size_t>(next - text) > max) return static_cast<size_t>(p - text);
+        p = next;
+    }
+}

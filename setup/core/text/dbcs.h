@@ -2,6 +2,7 @@
 // Double-byte aware searching in 8-bit texts of the system code page. A trail
 // byte of a double-byte character can equal an ASCII separator (Shift-JIS
 // "表" is 0x95 0x5C), so separators are only found at character starts.
+#include <cstddef>
 
 // Lead byte of a double-byte character in the system's ANSI code page.
 // Windows asks the system (IsDBCSLeadByte); the native build stands for a
@@ -34,3 +35,7 @@ inline char* FindLastCharDbcs(char* text, char c)
 // True when the last character of `text` is the single-byte `c` (a trail
 // byte of the same value does not count).
 bool EndsWithCharDbcs(const char* text, char c);
+
+// The longest prefix of `text` of at most `max` bytes that does not end in
+// the middle of a double-byte character.
+size_t FitLength(const char* text, size_t max);

@@ -16,6 +16,14 @@ bool CopyText(char* out, size_t size, const char* text)
     return true;
 }
 
+void CopyTextCut(char* out, size_t size, const char* text)
+{
+    if (size == 0) return;
+    size_t length = FitLength(text, size - 1);
+    std::memmove(out, text, length);
+    out[length] = '\0';
+}
+
 bool AppendText(char* out, size_t size, const char* text)
 {
     return AppendRange(out, size, text, std::strlen(text));

@@ -10,6 +10,10 @@
 // Copies `text` into `out`; false (and `out` empty) when it does not fit.
 bool CopyText(char* out, size_t size, const char* text);
 
+// Copies as much of `text` as fits, never half a double-byte character.
+// For values that are cut by definition, like strings read from the script.
+void CopyTextCut(char* out, size_t size, const char* text);
+
 // Appends `text` (or its first `length` bytes); false (and `out` empty)
 // when the whole does not fit.
 bool AppendText(char* out, size_t size, const char* text);
@@ -44,5 +48,6 @@ const char* LastComponent(const char* path);
 bool EndsWithName(const char* path, const char* name);
 
 template <size_t N> bool CopyText(char (&out)[N], const char* text) { return CopyText(out, N, text); }
+template <size_t N> void CopyTextCut(char (&out)[N], const char* text) { CopyTextCut(out, N, text); }
 template <size_t N> bool AppendText(char (&out)[N], const char* text) { return AppendText(out, N, text); }
 template <size_t N> bool JoinPath(char (&folder)[N], const char* tail) { return JoinPath(folder, N, tail); }
