@@ -12,21 +12,11 @@
 
 namespace {
 
-template <class Fn>
-void ForEachSendToEntry(const char* script, Fn fn)
-{
-    ForEachNumberedSection(script, "Send", "Name", [&](int, const char* section) {
-        char name[kPathSize];
-        ReadProfileText(script, section, "Name", name);
-        fn(section, static_cast<const char*>(name));
-    });
-}
-
 void CreateSendToEntries(const char* script, const char* sendTo)
 {
     if (!CreateDirectoryA(sendTo, nullptr) && !PathExists(sendTo)) return;
     bool noShellLink = false;
-    ForEachSendToEntry(script, [&](const char* section, const char* name) {
+    ForEachShortcutEntry(script, "Send", [&](const char* section, const char* name) {
         char link[kPathSize];
         if (noShellLink || !CreateEntryFolders(sendTo, name) || !EntryLinkPath(sendTo, name, link)) return;
         noShellLink = MakeShortcut(link, section, script) == ShortcutResult::NoShellLink;
@@ -36,7 +26,7 @@ void CreateSendToEntries(const char* script, const char* sendTo)
 // The Send To folder itself stays: it is the user's.
 void RemoveSendToEntries(const char* script, const char* sendTo)
 {
-    ForEachSendToEntry(script, [&](const char*, const char* name) {
+    ForEachShortcutEntry(script, "Send", [&](const char*, const char* name) {
         char link[kPathSize];
         if (EntryLinkPath(sendTo, name, link)) DeleteLinkFile(link);
         RemoveEntryFolders(sendTo, name);

@@ -14,17 +14,6 @@
 
 namespace {
 
-// Calls fn(section, name) for each entry section of `script`.
-template <class Fn>
-void ForEachMenuEntry(const char* script, Fn fn)
-{
-    ForEachNumberedSection(script, "Menu", "Name", [&](int, const char* section) {
-        char name[kPathSize];
-        ReadProfileText(script, section, "Name", name);
-        fn(section, static_cast<const char*>(name));
-    });
-}
-
 // The Programs folder itself is never removed, though it may be the menu folder.
 void RemoveMenuFolderIfEmpty(const MenuFolders& folders)
 {
@@ -37,7 +26,7 @@ void CreateMenuEntries(const char* script)
     if (folders.menu[0] == '\0') return;
     if (!CreateDirectoryA(folders.menu, nullptr) && !PathExists(folders.menu)) return;
     bool noShellLink = false;
-    ForEachMenuEntry(script, [&](const char* section, const char* name) {
+    ForEachShortcutEntry(script, "Menu", [&](const char* section, const char* name) {
         char link[kPathSize];
         if (noShellLink || (!IsBelowPrograms(name) && !CreateEntryFolders(folders.menu, name)) ||
             !MenuEntryLinkPath(folders.menu, folders.programs, name, link))
@@ -54,7 +43,7 @@ void CreateMenuEntries(const char* script)
 // and the menu folder when it is empty.
 void RemoveListedEntries(const char* script, const MenuFolders& folders)
 {
-    ForEachMenuEntry(script, [&](const char*, const char* name) {
+    ForEachShortcutEntry(script, "Menu", [&](const char*, const char* name) {
         char link[kPathSize];
         if (MenuEntryLinkPath(folders.menu, folders.programs, name, link)) DeleteLinkFile(link);
         if (!IsBelowPrograms(name)) RemoveEntryFolders(folders.menu, name);
@@ -80,7 +69,7 @@ void RemoveMenuLinks(const char* script)
 {
     MenuFolders folders = ResolveMenuFolder(script);
     if (folders.menu[0] == '\0') return;
-    ForEachMenuEntry(script, [&](const char*, const char* name) {
+    ForEachShortcutEntry(script, "Menu", [&](const char*, const char* name) {
         char link[kPathSize];
         if (MenuEntryLinkPath(folders.menu, folders.programs, name, link)) DeleteLinkFile(link);
     });
