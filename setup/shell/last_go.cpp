@@ -40,9 +40,10 @@ void OpenLastGo()
     char name[kPathSize];
     char folder[kPathSize];
     if (!ReadShellFolder("Programs", programs)) return;
+    ReadMenuFolder(named, script);
+    ReadMenuName(name, script);
     // Without a menu folder of its own the product launches nothing at all.
-    if (ReadMenuFolder(named, script) == 0 && ReadMenuName(name, script) == 0) return;
-    if (!FormMenuFolder(named, programs, name, folder)) return;
+    if ((named[0] == '\0' && name[0] == '\0') || !FormMenuFolder(named, programs, name, folder)) return;
 
     int listed = ForEachListedValue(script, "LastGo", "", 0, kPathSize, [&](int, const char* value) {
         char link[kPathSize];
