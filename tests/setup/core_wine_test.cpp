@@ -90,8 +90,8 @@ TEST(ResolvePath, ProgramLookupThroughTheShellAndTheClassesRoot)
 
     // No extension: the classes root itself names no class; an unknown
     // extension names no program either: the value relative to the base.
-    EXPECT_EQ(Resolved("1", base), (std::filesystem::temp_directory_path() / "1").string());
-    EXPECT_EQ(Resolved("x.nosuchextension", base), (std::filesystem::temp_directory_path() / "x.nosuchextension").string());
+    for (const char* value : {"1", "x.nosuchextension"})
+        EXPECT_EQ(Resolved(value, base), (std::filesystem::temp_directory_path() / value).string());
 }
 
 // The system's folders behind the macros; with "ProgramFilesDir" empty,

@@ -95,10 +95,10 @@ TEST(Shortcut, WithoutTheShellLinkToldOnceAndStopped)
 
     TempFolder temp;
     const std::string none = Unique("SetupShellNone");
-    const std::string script = temp.Write("Setup.ini", "[Setup]\r\nName=No Shell Link\r\n[Menu]\r\nNamed=" +
-                                                           temp.Path("menu") +
-                                                           "\r\n[Menu0]\r\nName=A\r\n[Menu1]\r\nName=B\r\n"
-                                                           "[Desktop]\r\nName=" + none + "\r\n[Send0]\r\nName=" + none + "\r\n");
+    const std::string script =
+        temp.Write("Setup.ini", "[Setup]\r\nName=No Shell Link\r\n[Menu]\r\nNamed=" + temp.Path("menu") +
+                                    "\r\n[Menu0]\r\nName=A\r\n[Menu1]\r\nName=B\r\n[Desktop]\r\nName=" + none +
+                                    "\r\n[Send0]\r\nName=" + none + "\r\n");
     std::strcpy(g_setup.scriptPath, script.c_str()); // names the product in the message
 
     std::atomic<int> boxes{0};
