@@ -58,3 +58,18 @@ void WriteChosenMenuFolder(const char* folder)
 {
     Write(kChosenMenuFolder, folder);
 }
+
+void ResetRemovedOption(const char* script, const char* option)
+{
+    if (ReadProfileInt(script, "Check", option) != 0) WriteProfileText(script, "Check", option, "1");
+}
+
+size_t ReadLastGoLink(const char* option, char (&out)[kPathSize], const char* script)
+{
+    return ReadProfileText(script, "LastGo", option, out);
+}
+
+void WriteLastGoLink(const char* script, const char* option, const char* link)
+{
+    WriteProfileText(script, "LastGo", option, link);
+}

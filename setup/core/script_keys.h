@@ -41,3 +41,12 @@ size_t ReadMenuFolder(char (&out)[kPathSize], const char* script = ScriptPath())
 void WriteMenuFolder(const char* folder);
 size_t ReadChosenMenuFolder(char (&out)[kPathSize]);
 void WriteChosenMenuFolder(const char* folder);
+
+// An option whose entries were removed is offered unticked next time: its
+// key of section Check becomes "1", unless it is 0 (hidden and off).
+void ResetRemovedOption(const char* script, const char* option);
+
+// LastGo Desktop and LastGo Startup: the shortcut file that the desktop or
+// startup shortcut was saved to (empty when there is none).
+size_t ReadLastGoLink(const char* option, char (&out)[kPathSize], const char* script = ScriptPath());
+void WriteLastGoLink(const char* script, const char* option, const char* link);

@@ -55,6 +55,8 @@ struct SetupState {
     SetupModeCode setupModeCode = kModeInstall;
     // From the file that Desktop Icon names; none when it names nothing.
     DialogIcons dialogIcons;
+    // The shell link could not be created and the user was told: once a run.
+    bool shellLinkFailureReported = false;
 };
 
 extern SetupState g_setup;

@@ -62,7 +62,7 @@ struct Finally {
 TEST(ResolvePath, ProgramLookupThroughTheShellAndTheClassesRoot)
 {
     Finally cleanup{[] {
-        for (const char* key : {".setuptest", "SetupTest.Document", ".setuptext"})
+        for (const char* key : {".setuptest", "SetupTest.Document", ".setuptext", ".setupexe"})
             RegDeleteTreeA(HKEY_CLASSES_ROOT, key);
     }};
     const std::string base = std::filesystem::temp_directory_path().string();
@@ -82,10 +82,16 @@ TEST(ResolvePath, ProgramLookupThroughTheShellAndTheClassesRoot)
     TempFile document("setup-test.setuptext", "text");
     EXPECT_EQ(Lower(Resolved("setup-test.setuptext", base)), Lower(Folder(GetSystemDirectoryA) + "\\notepad.exe"));
 
-    // No extension: the classes root itself names no class, so the value is
-    // taken relative to the base; an unknown extension gives nothing.
-    EXPECT_EQ(Resolved("1", base), (std::filesystem::temp_directory_path() / "1").string());
-    EXPECT_EQ(Resolved("x.nosuchextension", base), "");
+    // A program that is not there yet stays itself, not "%1" (Windows' open
+    // command of programs) nor nothing (Wine registers no type for ".exe").
+    SetRegistryText(HKEY_CLASSES_ROOT, ".setupexe", nullptr, "exefile");
+    for (const char* program : {"bin\\missing.exe", "bin\\missing.setupexe"})
+        EXPECT_EQ(Resolved(program, base), (std::filesystem::temp_directory_path() / program).string());
+
+    // No extension: the classes root itself names no class; an unknown
+    // extension names no program either: the value relative to the base.
+    for (const char* value : {"1", "x.nosuchextension"})
+        EXPECT_EQ(Resolved(value, base), (std::filesystem::temp_directory_path() / value).string());
 }
 
 // The system's folders behind the macros; with "ProgramFilesDir" empty,

@@ -68,3 +68,17 @@ TEST(DefaultInstallFolder, FolderNameForm)
     folders.folders[MacroFolder::System] = "X:\\SYSTEM";
     EXPECT_EQ(Folder("Tool", folders), "X:\\Tool");
 }
+
+// Programs and batch files open with "%1" as their own program: a command
+// naming the document itself names no program.
+TEST(ProgramFromOpenCommand, TheDocumentItselfIsNoProgram)
+{
+    auto exists = [](const char* path) { return std::strcmp(path, "C:\\WINDOWS\\NOTEPAD.EXE") == 0; };
+    char out[kPathSize];
+    EXPECT_TRUE(ProgramFromOpenCommand("C:\\WINDOWS\\NOTEPAD.EXE %1", out, exists));
+    EXPECT_STREQ(out, "C:\\WINDOWS\\NOTEPAD.EXE");
+    for (const char* command : {"\"%1\" %*", "%1 %*", "\"%L\"", "%1"}) {
+        EXPECT_FALSE(ProgramFromOpenCommand(command, out, exists)) << command;
+        EXPECT_STREQ(out, "") << command;
+    }
+}

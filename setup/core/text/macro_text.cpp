@@ -137,13 +137,24 @@ bool FormDefaultInstallFolder(const char* name, char* out, FolderLookup& folders
     return fits;
 }
 
+namespace {
+
+// "%1" (or its long-name form "%L") where the program belongs: the type's
+// documents are programs themselves, as executables and batch files are.
+bool IsDocumentPlaceholder(const char* program, size_t length)
+{
+    return length == 2 && program[0] == '%' && (program[1] == '1' || program[1] == 'L' || program[1] == 'l');
+}
+
+} // namespace
+
 bool ProgramFromOpenCommand(const char* command, char* out, bool (*exists)(const char* path))
 {
     char candidate[kPathSize];
     if (command[0] == '"') {
         const char* close = FindCharDbcs(command + 1, '"');
         size_t length = close ? static_cast<size_t>(close - command - 1) : std::strlen(command + 1);
-        if (length >= kPathSize) {
+        if (length >= kPathSize || IsDocumentPlaceholder(command + 1, length)) {
             out[0] = '\0';
             return false;
         }
@@ -151,7 +162,9 @@ bool ProgramFromOpenCommand(const char* command, char* out, bool (*exists)(const
         out[length] = '\0';
         return true;
     }
-    if (!CopyText(candidate, command)) {
+    const char* blank = FindCharDbcs(command, ' ');
+    if (!CopyText(candidate, command) ||
+        IsDocumentPlaceholder(command, blank ? static_cast<size_t>(blank - command) : std::strlen(command))) {
         out[0] = '\0';
         return false;
     }

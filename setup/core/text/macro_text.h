@@ -41,5 +41,8 @@ bool FormDefaultInstallFolder(const char* name, char* out, FolderLookup& folders
 
 // The program of an open command read from the classes root: the text inside
 // a leading pair of double quotes, or else the longest leading part of the
-// command that names an existing file (`exists`). False when nothing does.
+// command that names an existing file (`exists`). False when nothing does,
+// and when the command runs the document itself ("%1" in the program's
+// place, as for executables): a program that is not there yet then keeps
+// its own path instead of becoming "%1".
 bool ProgramFromOpenCommand(const char* command, char* out, bool (*exists)(const char* path));

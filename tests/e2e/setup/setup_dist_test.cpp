@@ -42,9 +42,8 @@ std::set<std::wstring> RegistryEntries()
     return entries;
 }
 
-// Every file and folder below `folder`. Folders that are links out of the
-// prefix (the user's Desktop and the like lead into the Linux home) are
-// listed without what they hold.
+// Every file and folder below `folder`. Folders that are links (out of the
+// prefix, say) are listed without what they hold.
 void CollectFiles(const std::wstring& folder, std::set<std::wstring>& entries)
 {
     WIN32_FIND_DATAW found;

@@ -1,0 +1,60 @@
+#include "folder_shortcuts.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "link_names.h"
+#include "path_text.h"
+#include "paths.h"
+#include "removal.h"
+#include "script.h"
+#include "script_keys.h"
+#include "shell_folders.h"
+
+namespace {
+
+// As the user would open it from the desktop; setup does not wait for it.
+void OpenShortcut(const char* link)
+{
+    ShellExecuteA(GetDesktopWindow(), nullptr, link, nullptr, nullptr, SW_SHOW);
+}
+
+// The startup or desktop shortcut, when `goKey` asks for it.
+void OpenFolderShortcut(const char* script, const char* option, const char* goKey)
+{
+    char link[kPathSize];
+    if (ReadProfileInt(script, "LastGo", goKey) == 0 || ReadLastGoLink(option, link, script) == 0) return;
+    OpenShortcut(link);
+    if (!IsOneShotName(LastComponent(link))) return;
+    RecycleDelete(link);
+    WriteLastGoLink(script, option, "");
+}
+
+} // namespace
+
+void OpenLastGo()
+{
+    const char* script = ScriptPath();
+    char programs[kPathSize];
+    char named[kPathSize];
+    char name[kPathSize];
+    char folder[kPathSize];
+    if (!ReadShellFolder("Programs", programs)) return;
+    ReadMenuFolder(named, script);
+    ReadMenuName(name, script);
+    // Without a menu folder of its own the product launches nothing at all.
+    if ((named[0] == '\0' && name[0] == '\0') || !FormMenuFolder(named, programs, name, folder)) return;
+
+    int listed = ForEachListedValue(script, "LastGo", "", 0, kPathSize, [&](int, const char* value) {
+        char link[kPathSize];
+        if (!EntryLinkPath(folder, value, link)) return;
+        OpenShortcut(link);
+        if (IsOneShotName(value)) RecycleDelete(link);
+    });
+    // A folder that held only one-shot launchers is empty now and goes; one
+    // that keeps a shortcut stays (the removal fails).
+    if (listed > 0 && !IsSameFile(folder, programs)) RemoveDirectoryA(folder);
+
+    OpenFolderShortcut(script, "Startup", "StartupAndGo");
+    OpenFolderShortcut(script, "Desktop", "DesktopAndGo");
+}

@@ -1,0 +1,28 @@
+#pragma once
+// The files and folders of the shortcut entries, below the folder they are
+// listed for (the Start-menu folder, Send To). An entry's name may hold
+// folders ("Tools\Readme"): they are made as needed and go when emptied.
+#include "script.h"
+
+// Calls fn(section, name) for the entry sections `prefix`0, `prefix`1, ...
+// of `script` ("Menu", "Send") up to the first without a Name.
+template <class Fn>
+void ForEachShortcutEntry(const char* script, const char* prefix, Fn fn)
+{
+    ForEachNumberedSection(script, prefix, "Name", [&](int, const char* section) {
+        char name[kPathSize];
+        ReadProfileText(script, section, "Name", name);
+        fn(section, static_cast<const char*>(name));
+    });
+}
+
+// Creates the missing folders that the entry `name` lies in below `base`,
+// one level at a time, outer first. False when one cannot be made.
+bool CreateEntryFolders(const char* base, const char* name);
+
+// Deletes a link file whatever its attributes; a missing file is no error.
+void DeleteLinkFile(const char* path);
+
+// Removes the folders that the entry `name` lies in below `base`, deepest
+// first, each only when it is empty.
+void RemoveEntryFolders(const char* base, const char* name);
