@@ -68,3 +68,18 @@ TEST(DefaultInstallFolder, FolderNameForm)
     folders.folders[MacroFolder::System] = "X:\\SYSTEM";
     EXPECT_EQ(Folder("Tool", folders), "X:\\Tool");
 }
+
+// The command of programs themselves is "\"%1\" %*": a program that does
+// not exist yet must not resolve to the placeholder.
+TEST(ProgramFromOpenCommand, QuotedProgramOrExistingPrefix)
+{
+    auto exists = [](const char* path) { return std::string(path) == "C:\\WINDOWS\\NOTEPAD.EXE"; };
+    char out[kPathSize];
+    EXPECT_TRUE(ProgramFromOpenCommand("\"C:\\No Such\\v.exe\" \"%1\"", out, exists));
+    EXPECT_STREQ(out, "C:\\No Such\\v.exe");
+    EXPECT_TRUE(ProgramFromOpenCommand("C:\\WINDOWS\\NOTEPAD.EXE %1", out, exists));
+    EXPECT_STREQ(out, "C:\\WINDOWS\\NOTEPAD.EXE");
+    EXPECT_FALSE(ProgramFromOpenCommand("\"%1\" %*", out, exists));
+    EXPECT_FALSE(ProgramFromOpenCommand("\"%L\"", out, exists));
+    EXPECT_STREQ(out, "");
+}

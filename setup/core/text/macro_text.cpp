@@ -141,6 +141,13 @@ bool ProgramFromOpenCommand(const char* command, char* out, bool (*exists)(const
 {
     char candidate[kPathSize];
     if (command[0] == '"') {
+        // "%1" and its kind stand for the document itself, as in the
+        // command of programs ("\"%1\" %*"): a target that does not exist
+        // yet would become that placeholder.
+        if (command[1] == '%') {
+            out[0] = '\0';
+            return false;
+        }
         const char* close = FindCharDbcs(command + 1, '"');
         size_t length = close ? static_cast<size_t>(close - command - 1) : std::strlen(command + 1);
         if (length >= kPathSize) {

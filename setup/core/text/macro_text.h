@@ -41,5 +41,6 @@ bool FormDefaultInstallFolder(const char* name, char* out, FolderLookup& folders
 
 // The program of an open command read from the classes root: the text inside
 // a leading pair of double quotes, or else the longest leading part of the
-// command that names an existing file (`exists`). False when nothing does.
+// command that names an existing file (`exists`). False when nothing does,
+// and for a quoted placeholder such as "%1", which is no program.
 bool ProgramFromOpenCommand(const char* command, char* out, bool (*exists)(const char* path));
