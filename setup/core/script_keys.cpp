@@ -49,3 +49,13 @@ void WriteChosenMenuFolder(const char* folder)
 {
     WriteScriptText("Menu", "Change", folder);
 }
+
+size_t ReadCompanyKey(char (&out)[kPathSize])
+{
+    return ReadScriptText("Registry", "Company", out);
+}
+
+size_t ReadApplicationKey(char (&out)[kPathSize])
+{
+    return ReadScriptText("Registry", "Name", out);
+}

@@ -14,6 +14,8 @@
 //                  folder and Menu Name)
 //   [Menu]  Change the Start-menu folder picked in the dialog, waiting for
 //                  the run to make it Menu Named
+//   [Registry] Company  the company's settings key under "SOFTWARE"
+//   [Registry] Name     the application's settings key under the company's
 #include <cstddef>
 
 #include "script.h"
@@ -31,3 +33,6 @@ size_t ReadMenuFolder(char (&out)[kPathSize], const char* script = ScriptPath())
 void WriteMenuFolder(const char* folder);
 size_t ReadChosenMenuFolder(char (&out)[kPathSize]);
 void WriteChosenMenuFolder(const char* folder);
+
+size_t ReadCompanyKey(char (&out)[kPathSize]);
+size_t ReadApplicationKey(char (&out)[kPathSize]);

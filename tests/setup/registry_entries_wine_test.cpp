@@ -1,0 +1,155 @@
+// The Reg lists and the removal of the product's keys against Wine's registry.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+
+#include "actions_wine.h"
+#include "registry_entries.h"
+
+using namespace actions_wine;
+
+namespace {
+
+std::string Lower(std::string text)
+{
+    for (char& c : text) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+} // namespace
+
+// Each form of a Make entry, then each form of an Erase entry over what
+// the Make list made.
+TEST(RegList, MakeThenErase)
+{
+    const std::string t = Unique("SetupTest");
+    const std::string top = t + ".Top";
+    const std::string software = "Software\\" + t;
+    KeysToDelete cleanup{{{HKEY_CURRENT_USER, software}, {HKEY_LOCAL_MACHINE, software}, {HKEY_CURRENT_USER, top}}};
+    struct RootValue {
+        std::string name;
+        ~RootValue() { RegDeleteKeyValueA(HKEY_CURRENT_USER, nullptr, name.c_str()); }
+    } rootValue{t + ".Root"};
+    ScriptFixture script({
+        "[Reg]",
+        "Make0=HKEY_CURRENT_USER\\" + software + "\\Keys\\Only",
+        "Make1=HKLM\\" + software + "\\\\Abbreviated\\!machine",
+        "Make2=HKEY_CURRENT_USER\\" + software + "\\Values\\\\\\!default text",
+        "Make3=HKEY_CURRENT_USER\\" + software + "\\Values\\\\Literal\\!C:\\a\\b c\\d",
+        "Make4=HKEY_CURRENT_USER\\" + software + "\\Values\\\\Tool\\tool.exe",
+        "Make5=HKEY_CURRENT_USER\\" + software + "\\Values\\\\Later\\later.exe",
+        "Make6=HKEY_CURRENT_USER\\" + software + "\\Values\\\\Unknown\\notes.nosuchextension",
+        "Make7=hkey_current_user\\\\" + rootValue.name + "\\!in the root key",
+        "Make8=HKEY_CURRENT_USER\\" + software + "\\Values\\\\NoData",
+        "Make9=HKEY_CURRENT_USER\\" + software + "\\Gone\\Deep\\\\Value\\!x",
+        "Make10=HKEY_CURRENT_USER\\" + software + "\\Keep\\\\Value\\!y",
+        "Make12=HKEY_CURRENT_USER\\" + software + "\\AfterGap",
+        "Erase0=HKEY_CURRENT_USER\\" + software + "\\Values\\",
+        "Erase1=HKEY_CURRENT_USER\\" + software + "\\Keys\\Only\\Nothing",
+        "Erase2=HKEY_CURRENT_USER\\" + software + "\\Gone\\Deep\\Value",
+        "Erase3=HKLM\\" + software + "\\Abbreviated",
+        "Erase4=HKEY_CURRENT_USER\\" + top,
+        "Erase5=HKEY_CURRENT_USER\\" + top + "\\",
+    });
+
+    WindowsExeClass exeClass;
+    ApplyRegList(true);
+    const std::string values = software + "\\Values";
+    EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, software + "\\Keys\\Only"));
+    EXPECT_EQ(RegText(HKEY_LOCAL_MACHINE, software, "Abbreviated"), "machine");
+    EXPECT_EQ(RegText(HKEY_CURRENT_USER, values), "default text");
+    EXPECT_EQ(RegText(HKEY_CURRENT_USER, values, "Literal"), "C:\\a\\b c\\d");
+    // A file of the install folder, and one that is not there yet, by their
+    // full paths; what the resolver knows nothing of, as written.
+    EXPECT_EQ(Lower(RegText(HKEY_CURRENT_USER, values, "Tool")), Lower(script.App("tool.exe")));
+    EXPECT_EQ(Lower(RegText(HKEY_CURRENT_USER, values, "Later")), Lower(script.App("later.exe")));
+    EXPECT_EQ(RegText(HKEY_CURRENT_USER, values, "Unknown"), "notes.nosuchextension");
+    EXPECT_EQ(RegText(HKEY_CURRENT_USER, "", rootValue.name), "in the root key");
+    EXPECT_EQ(RegText(HKEY_CURRENT_USER, values, "NoData"), "(missing)");
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, software + "\\AfterGap"));
+    // As Wine's reg.exe shows them.
+    std::string query = ConsoleOutput("reg.exe query \"HKCU\\" + values + "\"");
+    EXPECT_NE(query.find("(Default)    REG_SZ    default text"), std::string::npos) << query;
+    EXPECT_NE(query.find("Literal    REG_SZ    C:\\a\\b c\\d"), std::string::npos) << query;
+
+    // A key right below a root is never deleted as a tree.
+    SetRegText(HKEY_CURRENT_USER, top + "\\Child", "Setting", "kept");
+    ApplyRegList(false);
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, values));
+    // Emptied keys go up to the first that holds something.
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, software + "\\Keys"));
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, software + "\\Gone"));
+    EXPECT_EQ(RegText(HKEY_CURRENT_USER, software + "\\Keep", "Value"), "y");
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, software));
+    EXPECT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, "Software"));
+    EXPECT_EQ(RegText(HKEY_CURRENT_USER, top + "\\Child", "Setting"), "kept");
+}
+
+// A sub key that cannot be deleted ends the walk over the key that holds
+// it, and the deletion returns. Here its name has a character that the
+// code page lacks: the 8-bit enumeration gives "?" for it, a name that
+// neither opens nor deletes (as on Windows; Wine does not enforce access
+// lists on keys, which would be the other way to make one).
+TEST(RegList, KeyTreeWithAKeyThatCannotBeDeleted)
+{
+    const std::string tree = "Software\\" + Unique("SetupTest") + ".Tree";
+    const std::wstring unreadable = std::wstring(tree.begin(), tree.end()) + L"\\\x0E01";
+    KeysToDelete cleanup{{{HKEY_CURRENT_USER, tree}}};
+    SetRegText(HKEY_CURRENT_USER, tree + "\\A", "v", "a");
+    RegSetKeyValueW(HKEY_CURRENT_USER, unreadable.c_str(), L"v", REG_SZ, L"", sizeof(wchar_t));
+
+    // On a thread of its own, so that a walk without end fails the test.
+    auto* name = new std::string(tree);
+    HANDLE worker = CreateThread(
+        nullptr, 0,
+        [](void* context) -> DWORD {
+            DeleteKeyTree(HKEY_CURRENT_USER, static_cast<std::string*>(context)->c_str());
+            return 0;
+        },
+        name, 0, nullptr);
+    ASSERT_EQ(WaitForSingleObject(worker, 10000), WAIT_OBJECT_0) << "the deletion does not end";
+    CloseHandle(worker);
+    delete name;
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, tree + "\\A"));
+    HKEY key;
+    EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, unreadable.c_str(), 0, KEY_READ, &key), ERROR_SUCCESS);
+    RegCloseKey(key);
+}
+
+// The uninstall list's entry, and the settings keys of the company in both
+// hives: with Registry Name only the application's key (the company's key
+// when nothing else is left in it), without it the whole company key, and
+// nothing at all without Root Name.
+TEST(CompanyKeys, ApplicationKeyThenCompanyKey)
+{
+    const std::string company = Unique("SetupTestCompany");
+    const std::string product = Unique("SetupTestProduct");
+    const std::string entry = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + product;
+    const std::string companyKey = "SOFTWARE\\" + company;
+    KeysToDelete cleanup{{{HKEY_CURRENT_USER, companyKey}, {HKEY_LOCAL_MACHINE, companyKey},
+                          {HKEY_LOCAL_MACHINE, entry}}};
+    SetRegText(HKEY_LOCAL_MACHINE, entry, "DisplayName", "Test");
+    SetRegText(HKEY_CURRENT_USER, companyKey + "\\App\\Window", "Left", "10");
+    SetRegText(HKEY_CURRENT_USER, companyKey + "\\Other", "Setting", "kept");
+    SetRegText(HKEY_LOCAL_MACHINE, companyKey + "\\App", "Path", "C:\\App");
+    {
+        ScriptFixture script({"[Root]", "Name=" + product, "[Registry]", "Company=" + company, "Name=App"});
+        RemoveCompanyKeys();
+    }
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, entry));
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, companyKey + "\\App"));
+    EXPECT_EQ(RegText(HKEY_CURRENT_USER, companyKey + "\\Other", "Setting"), "kept");
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, companyKey));
+
+    {
+        ScriptFixture script({"[Root]", "Name=", "[Registry]", "Company=" + company});
+        RemoveCompanyKeys();
+    }
+    EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, companyKey + "\\Other"));
+    {
+        ScriptFixture script({"[Root]", "Name=" + product, "[Registry]", "Company=" + company});
+        RemoveCompanyKeys();
+    }
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, companyKey));
+}
