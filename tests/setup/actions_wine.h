@@ -13,11 +13,12 @@
 
 #include "setup_state.h"
 #include "test_files.h"
+#include "test_registry.h"
 #include "text_limits.h"
 
 namespace actions_wine {
 
-// "T" followed by the process id: no key of another test run or of Wine.
+// The name followed by the process id: no key of another test run or of Wine.
 inline std::string Unique(const std::string& name)
 {
     return name + std::to_string(GetCurrentProcessId());
@@ -57,32 +58,6 @@ public:
 private:
     TempFolder m_temp;
 };
-
-inline bool KeyExists(HKEY root, const std::string& key)
-{
-    HKEY handle;
-    if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return false;
-    RegCloseKey(handle);
-    return true;
-}
-
-// A string value read by the registry API, "(missing)" when there is none;
-// `name` "" is the default value.
-inline std::string RegText(HKEY root, const std::string& key, const std::string& name = "")
-{
-    char value[kLongValueSize];
-    DWORD size = sizeof value;
-    if (RegGetValueA(root, key.c_str(), name.empty() ? nullptr : name.c_str(), RRF_RT_REG_SZ, nullptr, value,
-                     &size) != ERROR_SUCCESS)
-        return "(missing)";
-    return value;
-}
-
-inline void SetRegText(HKEY root, const std::string& key, const std::string& name, const std::string& value)
-{
-    RegSetKeyValueA(root, key.c_str(), name.empty() ? nullptr : name.c_str(), REG_SZ, value.c_str(),
-                    static_cast<DWORD>(value.size() + 1));
-}
 
 // What a command of Wine's own prints (reg.exe, cmd's assoc and ftype).
 inline std::string ConsoleOutput(const std::string& command)
