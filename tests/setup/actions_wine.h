@@ -24,6 +24,13 @@ inline std::string Unique(const std::string& name)
     return name + std::to_string(GetCurrentProcessId());
 }
 
+// Paths compared as the system compares them.
+inline std::string Lower(std::string text)
+{
+    for (char& c : text) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
 // The running script of setup, in a fresh folder, with its install folder
 // (Root Named: "App" beside it) that holds `tool.exe`, a copy of this test
 // program.

@@ -10,12 +10,6 @@ using namespace actions_wine;
 
 namespace {
 
-std::string Lower(std::string text)
-{
-    for (char& c : text) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
 std::string ClassText(const std::string& key, const std::string& name = "")
 {
     return RegText(HKEY_CLASSES_ROOT, key, name);

@@ -3,21 +3,10 @@
 
 #include <windows.h>
 
-
 #include "actions_wine.h"
 #include "registry_entries.h"
 
 using namespace actions_wine;
-
-namespace {
-
-std::string Lower(std::string text)
-{
-    for (char& c : text) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
-} // namespace
 
 // Each form of a Make entry, then each form of an Erase entry over what
 // the Make list made.
