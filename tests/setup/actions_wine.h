@@ -66,24 +66,6 @@ private:
     TempFolder m_temp;
 };
 
-// What a command of Wine's own prints (reg.exe, cmd's assoc and ftype).
-inline std::string ConsoleOutput(const std::string& command)
-{
-    TempFolder temp;
-    std::string out = temp.Path("out.txt");
-    std::string line = "cmd.exe /c \"" + command + ">\"" + out + "\" 2>&1\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process;
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
-                        &process))
-        return "(not started)";
-    WaitForSingleObject(process.hProcess, 60000);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
-    return ReadBytes(out);
-}
-
 // Windows registers ".exe" as "exefile", whose open command is "\"%1\" %*";
 // Wine has the file type but not the extension. While this lives the
 // extension is there as on Windows: a program that does not exist yet

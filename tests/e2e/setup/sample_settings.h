@@ -82,14 +82,16 @@ public:
         std::filesystem::remove(m_probes / L"installed.txt");
     }
 
-    // The product, run by its user, keeps its settings under its company key.
+    // The product, run by its user, keeps its settings under its company
+    // key; a third program takes the extension that Force took over.
     void UseAsTheProgramWould() const
     {
         SetRegText(HKEY_CURRENT_USER, Company() + "\\Sample\\Window", "Left", "10");
+        SetRegText(HKEY_CLASSES_ROOT, Ext("b"), "", Type("Third"));
     }
 
-    // After the uninstall: the library was called first, the other
-    // program has its extension and file type back as they were, and the
+    // After the uninstall: the library was called first, the first owner
+    // has its extension back (the name saved at install time), and the
     // registry holds nothing else of the product than before the install.
     void ExpectRemoved() const
     {
