@@ -1,6 +1,10 @@
 #include "registry_entries.h"
 
+#include <cstring>
+
 #include "path_text.h"
+#include "paths.h"
+#include "registry_entry.h"
 #include "registry_key.h"
 #include "script.h"
 #include "script_keys.h"
@@ -8,16 +12,131 @@
 namespace {
 
 constexpr REGSAM kTreeAccess = KEY_ENUMERATE_SUB_KEYS | KEY_CREATE_SUB_KEY | KEY_SET_VALUE;
+constexpr REGSAM kEmptyTestAccess = KEY_QUERY_VALUE | KEY_SET_VALUE | KEY_CREATE_SUB_KEY | KEY_ENUMERATE_SUB_KEYS;
+
+HKEY RootKey(const char* name)
+{
+    switch (RootOfName(name)) {
+    case RegistryRoot::ClassesRoot: return HKEY_CLASSES_ROOT;
+    case RegistryRoot::CurrentConfig: return HKEY_CURRENT_CONFIG;
+    case RegistryRoot::CurrentUser: return HKEY_CURRENT_USER;
+    case RegistryRoot::Users: return HKEY_USERS;
+    case RegistryRoot::PerformanceData: return HKEY_PERFORMANCE_DATA;
+    case RegistryRoot::DynData: return HKEY_DYN_DATA;
+    case RegistryRoot::LocalMachine: break;
+    }
+    return HKEY_LOCAL_MACHINE;
+}
+
+// The data of a Make entry goes through the path resolver with the program
+// lookup, as scripts expect: a file of the install folder becomes its full
+// path, a document the program that opens it. "!" keeps the text as it
+// stands, however long; so does a text the resolver makes nothing of.
+void ResolveData(const char* data, char (&out)[kLongValueSize])
+{
+    if (data[0] == '!') {
+        CopyText(out, data + 1);
+        return;
+    }
+    char folder[kPathSize];
+    ReadInstallFolder(folder);
+    char resolved[kPathSize];
+    ResolvePath(data, folder, resolved, true);
+    CopyText(out, resolved[0] ? resolved : data);
+}
+
+// A sub key name that is empty, or backslashes only, opens the parent.
+bool NamesParentItself(const char* name)
+{
+    return name[std::strspn(name, "\\")] == '\0';
+}
+
+void DeleteValue(HKEY root, const char* keyPath, const char* name)
+{
+    RegistryKey key;
+    if (!key.Open(root, keyPath, KEY_SET_VALUE)) return;
+    if (RegDeleteValueA(key.Handle(), name) == ERROR_SUCCESS) key.Flush();
+}
+
+// Deletes the keys of `path` that are left empty, the deepest first, up to
+// the one right below the root. The path is cut in place.
+void DeleteEmptyKeysUpward(HKEY root, char* path)
+{
+    for (;;) {
+        char* child = SplitAtLastBackslash(path);
+        if (!child) {
+            DeleteKeyIfEmpty(root, path);
+            return;
+        }
+        RegistryKey parent;
+        if (parent.Open(root, path, kTreeAccess)) DeleteKeyIfEmpty(parent.Handle(), child);
+    }
+}
+
+void RemoveSettingsKey(HKEY hive, const char* base, const char* leaf, const char* company)
+{
+    RegistryKey key;
+    if (key.Open(hive, base, kTreeAccess)) {
+        DeleteKeyTree(key.Handle(), leaf);
+        key.Flush();
+    }
+    if (key.Open(hive, "SOFTWARE", kTreeAccess)) {
+        DeleteKeyIfEmpty(key.Handle(), company);
+        key.Flush();
+    }
+}
 
 } // namespace
 
-void ApplyRegList(bool)
+void ApplyRegList(bool make)
 {
-    // The Make and Erase entries of section Reg come with the registry step.
+    ForEachListedValue(ScriptPath(), "Reg", make ? "Make" : "Erase", 0, kLongValueSize, [&](int, char* entry) {
+        if (make)
+            WriteRegEntry(entry);
+        else
+            EraseRegEntry(entry);
+    });
+}
+
+void WriteRegEntry(char* entry)
+{
+    RegistryWrite write;
+    if (!ParseRegistryWrite(entry, write)) return;
+    HKEY root = RootKey(write.rootName);
+    RegistryKey key;
+    if (write.keyPath[0] != '\0' && !key.Create(root, write.keyPath, KEY_CREATE_SUB_KEY | KEY_SET_VALUE)) return;
+    if (!write.valueName) return;
+    char data[kLongValueSize];
+    ResolveData(write.data, data);
+    WriteRegistryText(key.Handle() ? key.Handle() : root, write.valueName, data);
+}
+
+void EraseRegEntry(char* entry)
+{
+    char* path = ParseRegistryErase(entry);
+    if (!path || path[0] == '\0') return;
+    HKEY root = RootKey(entry);
+    const char* name = "";
+    RegistryKey key;
+    if (key.Open(root, path, kTreeAccess)) {
+        key.Close();
+        // Right below a root lie the settings of every program (Software,
+        // the file types): such a key is never deleted as a tree.
+        if (IsFirstLevelKeyPath(path)) return;
+        name = SplitAtLastBackslash(path); // two parts at least: there is one
+        if (key.Open(root, path, kTreeAccess)) DeleteKeyTree(key.Handle(), name);
+        key.Close();
+    } else if (char* value = SplitAtLastBackslash(path)) {
+        name = value;
+    }
+    // After a key tree this finds nothing, unless a value has its name too.
+    DeleteValue(root, path, name);
+    DeleteEmptyKeysUpward(root, path);
 }
 
 void DeleteKeyTree(HKEY parent, const char* name)
 {
+    if (NamesParentItself(name)) return;
     RegistryKey key;
     if (key.Open(parent, name, kTreeAccess)) {
         char child[kPathSize];
@@ -36,6 +155,24 @@ void DeleteKeyTree(HKEY parent, const char* name)
     RegFlushKey(parent);
 }
 
+void DeleteKeyIfEmpty(HKEY parent, const char* name)
+{
+    // Only a key seen to be empty goes: one that cannot be opened may hold
+    // values, which a plain deletion would take with it.
+    RegistryKey key;
+    if (NamesParentItself(name) || !key.Open(parent, name, kEmptyTestAccess)) return;
+    char found[kPathSize];
+    DWORD length = sizeof found;
+    bool empty = RegEnumKeyA(key.Handle(), 0, found, sizeof found) == ERROR_NO_MORE_ITEMS &&
+                 RegEnumValueA(key.Handle(), 0, found, &length, nullptr, nullptr, nullptr, nullptr) ==
+                     ERROR_NO_MORE_ITEMS;
+    key.Flush();
+    key.Close();
+    if (!empty) return;
+    RegDeleteKeyA(parent, name);
+    RegFlushKey(parent);
+}
+
 void RemoveCompanyKeys()
 {
     char product[kPathSize];
@@ -45,5 +182,15 @@ void RemoveCompanyKeys()
         DeleteKeyTree(list.Handle(), LastComponent(product));
         list.Flush();
     }
-    // The company and product keys of section Registry come with the registry step.
+
+    char company[kPathSize];
+    if (ReadCompanyKey(company) == 0) return;
+    char base[kPathSize] = "SOFTWARE";
+    char application[kPathSize];
+    const char* leaf = company;
+    if (ReadApplicationKey(application) != 0) {
+        if (!JoinPath(base, company)) return;
+        leaf = application;
+    }
+    for (HKEY hive : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) RemoveSettingsKey(hive, base, leaf, company);
 }

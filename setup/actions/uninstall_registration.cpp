@@ -1,7 +1,5 @@
 #include "uninstall_registration.h"
 
-#include <cstring>
-
 #include "command_line.h"
 #include "path_text.h"
 #include "registry_key.h"
@@ -9,12 +7,6 @@
 #include "script_keys.h"
 
 namespace {
-
-bool SetText(const RegistryKey& key, const char* name, const char* value)
-{
-    return RegSetValueExA(key.Handle(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
-                          static_cast<DWORD>(std::strlen(value) + 1)) == ERROR_SUCCESS;
-}
 
 // The command the system runs to uninstall. Quoted: Windows starts an
 // unquoted path with a blank ("C:\Program Files\...") as it stands, and
@@ -33,9 +25,10 @@ bool WriteProductEntry(const RegistryKey& list)
     RegistryKey entry;
     if (!entry.Create(list.Handle(), LastComponent(product), KEY_SET_VALUE)) return false;
     char name[kPathSize];
-    if (ReadDisplayName(name) != 0) SetText(entry, "DisplayName", name);
+    if (ReadDisplayName(name) != 0) WriteRegistryText(entry.Handle(), "DisplayName", name);
     char command[kPathSize + 16];
-    bool written = FormCommand(command, sizeof command) && SetText(entry, "UninstallString", command);
+    bool written =
+        FormCommand(command, sizeof command) && WriteRegistryText(entry.Handle(), "UninstallString", command);
     entry.Flush();
     return written;
 }

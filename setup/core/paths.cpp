@@ -15,9 +15,9 @@ namespace {
 
 // The program that opens `value` (a document or program relative to
 // `base`): the shell's lookup first, then the open command of its type.
-// When neither names a program (a program that is not there yet: its type
-// opens "%1" itself, or the system knows no such type), `value` is kept as
-// written, relative to `base`, rather than becoming "%1" or nothing.
+// A type that opens the document itself ("%1": a program that is not there
+// yet) gives `value` relative to `base` rather than "%1". A type that the
+// system does not know gives nothing: each caller decides what stands then.
 void FindOpeningProgram(const char* value, const char* base, char* result)
 {
     char found[MAX_PATH] = "";
@@ -31,13 +31,13 @@ void FindOpeningProgram(const char* value, const char* base, char* result)
     const char* dot = FindLastCharDbcs(value, '.');
     const char* extension = dot ? dot : ""; // none: the classes root itself
     RegistryKey typeKey;
-    if (!typeKey.Open(HKEY_CLASSES_ROOT, extension, KEY_READ) && found[0]) {
+    if (!typeKey.Open(HKEY_CLASSES_ROOT, extension, KEY_READ)) {
         CopyText(result, kPathSize, found);
         return;
     }
     char command[kPathSize];
     RegistryKey commandKey;
-    bool read = typeKey.Handle() && ReadRegistryText(typeKey.Handle(), nullptr, command, sizeof command) &&
+    bool read = ReadRegistryText(typeKey.Handle(), nullptr, command, sizeof command) &&
                 JoinPath(command, "shell\\open\\command") &&
                 commandKey.Open(HKEY_CLASSES_ROOT, command, KEY_READ) &&
                 ReadRegistryText(commandKey.Handle(), nullptr, command, sizeof command);

@@ -1,5 +1,7 @@
 #include "registry_key.h"
 
+#include <cstring>
+
 bool ReadRegistryText(HKEY key, const char* name, char* out, size_t size)
 {
     if (size == 0) return false;
@@ -11,4 +13,10 @@ bool ReadRegistryText(HKEY key, const char* name, char* out, size_t size)
     }
     out[bytes < size ? bytes : size - 1] = '\0';
     return true;
+}
+
+bool WriteRegistryText(HKEY key, const char* name, const char* value)
+{
+    return RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+                          static_cast<DWORD>(std::strlen(value) + 1)) == ERROR_SUCCESS;
 }

@@ -51,3 +51,7 @@ private:
 // bytes and a terminator. False, with `out` empty, when the value is missing
 // or longer than the buffer.
 bool ReadRegistryText(HKEY key, const char* name, char* out, size_t size);
+
+// Writes the string value `name` (nullptr or "": the default value), its
+// terminator included.
+bool WriteRegistryText(HKEY key, const char* name, const char* value);

@@ -73,3 +73,13 @@ void WriteLastGoLink(const char* script, const char* option, const char* link)
 {
     WriteProfileText(script, "LastGo", option, link);
 }
+
+size_t ReadCompanyKey(char (&out)[kPathSize])
+{
+    return ReadScriptText("Registry", "Company", out);
+}
+
+size_t ReadApplicationKey(char (&out)[kPathSize])
+{
+    return ReadScriptText("Registry", "Name", out);
+}

@@ -14,6 +14,8 @@
 //                  folder and Menu Name)
 //   [Menu]  Change the Start-menu folder picked in the dialog, waiting for
 //                  the run to make it Menu Named
+//   [Registry] Company  the company's settings key under "SOFTWARE"
+//   [Registry] Name     the application's settings key under the company's
 #include <cstddef>
 
 #include "script.h"
@@ -50,3 +52,5 @@ void ResetRemovedOption(const char* script, const char* option);
 // startup shortcut was saved to (empty when there is none).
 size_t ReadLastGoLink(const char* option, char (&out)[kPathSize], const char* script = ScriptPath());
 void WriteLastGoLink(const char* script, const char* option, const char* link);
+size_t ReadCompanyKey(char (&out)[kPathSize]);
+size_t ReadApplicationKey(char (&out)[kPathSize]);

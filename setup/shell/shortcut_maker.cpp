@@ -63,12 +63,21 @@ void ReportNoShellLink()
     RepaintBackgroundWindow();
 }
 
+// A target or icon whose type the system does not know (a program not
+// installed yet, where no type is registered for it) lies in the install
+// folder as written.
+void ResolveLinkPath(const char* value, const char* installFolder, char (&path)[kPathSize])
+{
+    ResolvePath(value, installFolder, path, true);
+    if (path[0] == '\0' && CopyText(path, installFolder)) JoinPath(path, value);
+}
+
 void SetTarget(IShellLinkA* link, const char* section, const char* script, const char* installFolder)
 {
     char value[kPathSize];
     char path[kPathSize];
     ReadProfileText(script, section, "Path", value);
-    ResolvePath(value, installFolder, path, true);
+    ResolveLinkPath(value, installFolder, path);
     link->SetPath(path);
 }
 
@@ -79,7 +88,7 @@ void SetIcon(IShellLinkA* link, const char* section, const char* script, const c
     char value[kPathSize];
     char path[kPathSize];
     if (ReadProfileText(script, section, "Icon", value) == 0) return;
-    ResolvePath(value, installFolder, path, true);
+    ResolveLinkPath(value, installFolder, path);
     link->SetIconLocation(path, ReadProfileInt(script, section, "IconNo"));
 }
 

@@ -75,6 +75,8 @@ TEST(ProgramFromOpenCommand, TheDocumentItselfIsNoProgram)
 {
     auto exists = [](const char* path) { return std::strcmp(path, "C:\\WINDOWS\\NOTEPAD.EXE") == 0; };
     char out[kPathSize];
+    EXPECT_TRUE(ProgramFromOpenCommand("\"C:\\No Such\\v.exe\" \"%1\"", out, exists));
+    EXPECT_STREQ(out, "C:\\No Such\\v.exe");
     EXPECT_TRUE(ProgramFromOpenCommand("C:\\WINDOWS\\NOTEPAD.EXE %1", out, exists));
     EXPECT_STREQ(out, "C:\\WINDOWS\\NOTEPAD.EXE");
     for (const char* command : {"\"%1\" %*", "%1 %*", "\"%L\"", "%1"}) {

@@ -4,7 +4,6 @@
 
 #include <cctype>
 #include <set>
-#include <sstream>
 
 #include "setup_session.h"
 
@@ -22,24 +21,6 @@ std::string ConsoleOutput(const std::wstring& command)
     const std::wstring out = temp / L"out.txt";
     Process::LaunchCommandLine(L"cmd.exe /c " + command + L" > \"" + out + L"\"").WaitForExit(60000);
     return ReadBytes(out);
-}
-
-// Every key and value of the registry as regedit exports it (UTF-16), one
-// entry per key ("[key]") and per value line ("[key] name=data").
-std::set<std::wstring> RegistryEntries()
-{
-    TempFolder temp;
-    const std::wstring file = temp / L"registry.reg";
-    Process::LaunchCommandLine(L"regedit.exe /E \"" + file + L"\"").WaitForExit(60000);
-    std::string bytes = ReadBytes(file);
-    std::wistringstream lines(std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2));
-    std::set<std::wstring> entries;
-    std::wstring key;
-    for (std::wstring line; std::getline(lines, line);) {
-        if (line.rfind(L"[", 0) == 0) key = line;
-        entries.insert(line.rfind(L"[", 0) == 0 ? key : key + L" " + line);
-    }
-    return entries;
 }
 
 // Every file and folder below `folder`. Folders that are links (out of the

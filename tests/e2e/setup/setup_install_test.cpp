@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "sample_settings.h"
 #include "setup_session.h"
 
 using namespace e2e;
@@ -28,6 +29,7 @@ struct SampleProduct {
     std::wstring key = L"SetupE2ESample" + std::to_wstring(GetCurrentProcessId());
     TempFolder target{"-target"};
     std::wstring app = target / L"Sample App";
+    SampleSettings settings{target.Root(), app};
 
     std::wstring At(const std::wstring& name) const { return app + L"\\" + name; }
 };
@@ -44,7 +46,8 @@ void InstallThroughTheDialog(const SampleProduct& p)
                            "[CopyFile]", "Self=sample-1.0.exe",
                            "0=ReadMe.txt", "1=bin\\tool.exe", "2=doc\\en\\guide.txt", "3=!settings.ini",
                            "4=&keep.dat", "5=?replace.dat", "6=ask.dat", "7=older.dat", "8=lost.dat",
-                           "9=*gone.dat", "10=!&shared.dll"}));
+                           "9=*gone.dat", "10=!&shared.dll"}) +
+                   p.settings.ScriptLines());
     for (const wchar_t* name : {L"ReadMe.txt", L"bin\\tool.exe", L"doc\\en\\guide.txt", L"settings.ini", L"keep.dat",
                                 L"replace.dat", L"ask.dat", L"older.dat", L"shared.dll", L"sample-1.0.exe"})
         copy.Put(name, "new " + Narrow(name));
@@ -108,6 +111,7 @@ void InstallThroughTheDialog(const SampleProduct& p)
     EXPECT_EQ(Section(installed, L"Menu"), (Log{{L"Change", L""}, {L"Named", L"C:\\Picked\\Menu"}}));
     EXPECT_EQ(ReadBytes(installed), ReadBytes(copy.ScriptPath()));
     EXPECT_EQ(ReadBytes(p.At(L"Setup.exe")), ReadBytes(copy.ProgramPath()));
+    p.settings.ExpectMade();
 }
 
 // The second installation, unattended, into the same folder, found through
@@ -122,7 +126,8 @@ void InstallAgainUnattended(const SampleProduct& p)
                            "[MakeDirectory]", "1=BIN",
                            "[CopyFile]", "0=settings.ini", "1=!&bin\\tool.exe", "2=!new.txt",
                            "[Del]", "0=*.log", "1=settings.ini", "ShowError=1", "Force=1",
-                           "[DirRemove]", "0=logs", "1=%root%\\cache"}));
+                           "[DirRemove]", "0=logs", "1=%root%\\cache"}) +
+                   p.settings.ScriptLines());
     for (const wchar_t* name : {L"settings.ini", L"bin\\tool.exe", L"new.txt"})
         copy.Put(name, "second " + Narrow(name));
 
@@ -161,6 +166,7 @@ void InstallAgainUnattended(const SampleProduct& p)
     EXPECT_EQ(Section(installed, L"Menu")[L"Named"], L"C:\\Picked\\Menu");
     EXPECT_EQ(Section(installed, L"Root")[L"Name"], p.key);
     EXPECT_FALSE(IsRegistered(L"Sample App"));
+    p.settings.ExpectMade();
 }
 
 // The uninstall from the installed copy, with its checkbox, after the
@@ -176,6 +182,7 @@ void UninstallThroughTheDialog(const SampleProduct& p)
     SetFileAttributesW(p.At(L"ReadMe.txt").c_str(), FILE_ATTRIBUTE_READONLY);
     std::filesystem::create_directories(p.At(L"cache"));
     std::filesystem::create_directories(p.At(L"logs"));
+    p.settings.UseAsTheProgramWould();
 
     // The installed copy offers uninstall in the Start-menu row; checked,
     // it disables the other options.
@@ -216,6 +223,7 @@ void UninstallThroughTheDialog(const SampleProduct& p)
     EXPECT_TRUE(WaitUntil([&] { return !Exists(L"C:\\delus.bat"); }, 5000));
     for (const wchar_t* name : {L"doc\\en\\notes.txt", L"keep.dat", L"shared.dll", L"new.txt", L"logs"})
         EXPECT_TRUE(Exists(p.At(name))) << Narrow(name);
+    p.settings.ExpectRemoved();
 }
 
 } // namespace

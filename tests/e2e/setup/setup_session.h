@@ -9,6 +9,8 @@
 #include <chrono>
 #include <filesystem>
 #include <map>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -197,6 +199,26 @@ inline bool IsRegistered(const std::wstring& product)
         return false;
     RegCloseKey(key);
     return true;
+}
+
+// Every key and value of the registry as regedit exports it (UTF-16), one
+// entry per key ("[key]") and per value line ("[key] name=data").
+inline std::set<std::wstring> RegistryEntries()
+{
+    TempFolder temp;
+    const std::wstring file = temp / L"registry.reg";
+    e2e::Process::LaunchCommandLine(L"regedit.exe /E \"" + file + L"\"").WaitForExit(60000);
+    std::string bytes = ReadBytes(file);
+    std::wistringstream lines(std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2));
+    std::set<std::wstring> entries;
+    std::wstring key;
+    for (std::wstring line; std::getline(lines, line);) {
+        if (!line.empty() && line.back() == L'\r') line.pop_back();
+        if (line.empty()) continue;
+        if (line.rfind(L"[", 0) == 0) key = line;
+        entries.insert(line.rfind(L"[", 0) == 0 ? key : key + L" " + line);
+    }
+    return entries;
 }
 
 // The Recycle Bin under Wine: the desktop's trash folder, which the tests
