@@ -114,12 +114,3 @@ CVertex CPolyLine::VertexAt(size_t i) const
     if (m_bSwapped) vertex.SwapXY();
     return vertex;
 }
-
-std::vector<CVertex> CPolyLine::Vertices()
-{
-    PutInOrder();
-    std::vector<CVertex> vertices;
-    vertices.reserve(m_nSize);
-    for (size_t i = 0; i < m_nSize; ++i) vertices.push_back(VertexAt(i));
-    return vertices;
-}

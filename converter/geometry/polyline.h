@@ -35,16 +35,13 @@ public:
     // Exchanges primary and secondary of every vertex (Y reference output).
     void SwapXY() { m_bSwapped = !m_bSwapped; }
 
-    // Emits POLYLINE, the vertices in order, SEQEND.
+    // Emits POLYLINE, the vertices in order, SEQEND (defined with the DXF
+    // writer, in dxf/dxf_writer.cpp).
     void Write(CDxfOutput& file);
 
     // Puts the vertices in order for writing; filing a point afterwards
     // rebuilds the lookup table.
     void PutInOrder();
-
-    // The vertices in ascending order (a copy).
-    std::vector<CVertex> Vertices();
-    size_t Size() const { return m_nSize; }
 
     const double m_dKey;
 

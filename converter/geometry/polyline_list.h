@@ -15,7 +15,8 @@ public:
     CPolyLineList(const CPolyLineList&) = delete;
     CPolyLineList& operator=(const CPolyLineList&) = delete;
 
-    // Reads m_strSource and files every coordinate triple (dxf_reader.cpp).
+    // Reads m_strSource and files every coordinate triple (defined with the
+    // DXF reader, in dxf/dxf_reader.cpp).
     void ReadDxf(CRunContext& context);
 
     // Files one point under its primary value: adds 1 to m_nPoints when it
@@ -28,7 +29,8 @@ public:
     void PrefetchKey(double primary) const;
     CPolyLine* PrefetchPolyLine(double primary) const;
 
-    // Writes the polylines to m_strOutput (dxf_writer.cpp).
+    // Writes the polylines to m_strOutput (defined with the DXF writer, in
+    // dxf/dxf_writer.cpp).
     void WriteDxf(CRunContext& context);
 
     // The polylines in ascending order of their key.
