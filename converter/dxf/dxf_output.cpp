@@ -8,7 +8,10 @@ namespace {
 constexpr std::string_view kLineEnd = "\r\n";
 }
 
-CDxfOutput::CDxfOutput(size_t bufferSize) : m_buffer(new char[bufferSize]), m_capacity(bufferSize) {}
+CDxfOutput::CDxfOutput(CByteSink& sink, size_t bufferSize)
+    : m_sink(sink), m_buffer(new char[bufferSize]), m_capacity(bufferSize)
+{
+}
 
 void CDxfOutput::Reserve(size_t size)
 {
@@ -21,7 +24,7 @@ void CDxfOutput::Append(std::string_view text)
         Flush();
         if (text.size() > m_capacity) { // larger than the buffer: straight to the file
             if (m_bFailed) return;
-            if (m_file.Write(text.data(), text.size())) m_nWritten += text.size();
+            if (m_sink.Write(text.data(), text.size())) m_nWritten += text.size();
             else m_bFailed = true;
             return;
         }
@@ -55,16 +58,9 @@ void CDxfOutput::Group(std::string_view code, double value)
 bool CDxfOutput::Flush()
 {
     if (m_used > 0 && !m_bFailed) {
-        if (m_file.Write(m_buffer.get(), m_used)) m_nWritten += m_used;
+        if (m_sink.Write(m_buffer.get(), m_used)) m_nWritten += m_used;
         else m_bFailed = true;
     }
     m_used = 0;
-    return !m_bFailed;
-}
-
-bool CDxfOutput::Close()
-{
-    Flush();
-    if (!m_file.Close()) m_bFailed = true;
     return !m_bFailed;
 }

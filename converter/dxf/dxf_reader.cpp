@@ -13,6 +13,11 @@ void CPolyLineList::ReadDxf(CRunContext& context)
         context.Fail(RunOutcome::SourceNotOpened, source.Error());
         return;
     }
+    if (!ReadDxf(context, source)) context.Fail(RunOutcome::SourceReadFailed, source.Error());
+}
+
+bool CPolyLineList::ReadDxf(CRunContext& context, CByteSource& source)
+{
     // The reference choice is taken once; groups 10-19 and 20-29 go to the
     // primary or the secondary according to it.
     double primary = 0.0;
@@ -54,5 +59,5 @@ void CPolyLineList::ReadDxf(CRunContext& context)
     // After an abort nothing is written, so the points still waiting are dropped.
     if (context.Cancelled()) filer.Abandon();
     else filer.Finish();
-    if (reader.Failed()) context.Fail(RunOutcome::SourceReadFailed, source.Error());
+    return !reader.Failed();
 }

@@ -35,11 +35,18 @@ void CPolyLine::Write(CDxfOutput& file)
 
 void CPolyLineList::WriteDxf(CRunContext& context)
 {
-    CDxfOutput file;
-    if (!file.Create(context.m_strOutput)) {
-        context.Fail(RunOutcome::OutputNotCreated, file.Error());
+    COutputFile output;
+    if (!output.Create(context.m_strOutput)) {
+        context.Fail(RunOutcome::OutputNotCreated, output.Error());
         return;
     }
+    bool written = WriteDxf(context, output);
+    if (!output.Close() || !written) context.Fail(RunOutcome::OutputWriteFailed, output.Error());
+}
+
+bool CPolyLineList::WriteDxf(CRunContext& context, CByteSink& sink)
+{
+    CDxfOutput file(sink, sink.BlockSize());
     file.m_b3DFlags = context.m_bWrite3DFlags;
     file.Group("999", "DXF 3D PolyLines");
     file.Group("0", "SECTION");
@@ -67,10 +74,10 @@ void CPolyLineList::WriteDxf(CRunContext& context)
     };
     std::thread sorter;
     try {
-        sorter = std::thread(sortAll);
+        if (UsesHelperThreads()) sorter = std::thread(sortAll);
     } catch (const std::system_error&) {
-        sortAll(); // no second thread to be had: sort first, then write
     }
+    if (!sorter.joinable()) sortAll(); // no second thread: sort first, then write
     struct StopSorter {
         std::thread& thread;
         std::atomic<bool>& stop;
@@ -92,7 +99,7 @@ void CPolyLineList::WriteDxf(CRunContext& context)
     }
     file.Group("0", "ENDSEC");
     file.Group("0", "EOF");
-    file.Close();
+    file.Flush();
     countWritten();
-    if (file.Failed()) context.Fail(RunOutcome::OutputWriteFailed, file.Error());
+    return !file.Failed();
 }

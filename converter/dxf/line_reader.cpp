@@ -1,8 +1,21 @@
 #include "line_reader.h"
 
-CDxfLineReader::CDxfLineReader(CSourceFile& file, size_t chunkSize)
-    : m_file(file), m_buffer(new char[chunkSize + kGuard]), m_capacity(chunkSize)
+namespace {
+
+size_t ChunkFor(const CByteSource& source)
 {
+    constexpr size_t kLargest = 256 * 1024;
+    int64_t size = source.Size();
+    if (size < 0 || size >= int64_t(kLargest)) return kLargest;
+    return size_t(size) + 1 < 64 ? 64 : size_t(size) + 1; // the whole source in one read, and its end seen
+}
+
+} // namespace
+
+CDxfLineReader::CDxfLineReader(CByteSource& source, size_t chunkSize)
+    : m_source(source), m_capacity(chunkSize ? chunkSize : ChunkFor(source))
+{
+    m_buffer.reset(new char[m_capacity + kGuard]);
     m_cursor = m_end = m_buffer.get();
     std::memset(m_buffer.get(), '\n', kGuard);
 }
@@ -38,7 +51,7 @@ bool CDxfLineReader::Refill()
     char* data = m_buffer.get();
     m_cursor = data;
     m_end = data + kept;
-    int64_t count = m_file.Read(data + kept, m_capacity - kept);
+    int64_t count = m_source.Read(data + kept, m_capacity - kept);
     if (count <= 0) {
         m_bFailed = count < 0;
         m_bEnd = true;

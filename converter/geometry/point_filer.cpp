@@ -6,10 +6,11 @@
 CPointFiler::CPointFiler(CPolyLineList& list, CRunContext& context) : m_list(list), m_context(context)
 {
     m_filling.reserve(kBatch);
+    if (!list.UsesHelperThreads()) return; // the reading thread files the points itself
     try {
         m_thread = std::thread([this] { FileBatches(); });
     } catch (const std::system_error&) {
-        // No second thread to be had: the reading thread files the points itself.
+        // No second thread to be had: the same.
     }
 }
 

@@ -18,7 +18,7 @@ uint64_t HashKey(double key)
 
 } // namespace
 
-CPolyLineList::CPolyLineList() : m_keys(16, KeySlot{0.0, nullptr}) {}
+CPolyLineList::CPolyLineList(HelperThreads helpers) : m_helpers(helpers), m_keys(16, KeySlot{0.0, nullptr}) {}
 
 CPolyLine* CPolyLineList::Find(double key) const
 {
