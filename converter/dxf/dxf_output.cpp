@@ -55,6 +55,30 @@ void CDxfOutput::Group(std::string_view code, double value)
     m_used = static_cast<size_t>(out - m_buffer.get());
 }
 
+void CDxfOutput::Vertex(double x, double y, double z)
+{
+    static constexpr char kStart[] = "0\r\nVERTEX\r\n8\r\n0\r\n10\r\n";
+    static constexpr char kY[] = "\r\n20\r\n";
+    static constexpr char kZ[] = "\r\n30\r\n";
+    static constexpr char kFlags[] = "\r\n70\r\n32"; // 3D polyline vertex
+    Reserve(sizeof kStart + sizeof kY + sizeof kZ + sizeof kFlags + 3 * kMaxFixed2Length);
+    char* out = m_buffer.get() + m_used;
+    // Fixed sizes: the copies compile to a few moves, with no call.
+    std::memcpy(out, kStart, sizeof kStart - 1);
+    out = FormatFixed2(x, out + sizeof kStart - 1);
+    std::memcpy(out, kY, sizeof kY - 1);
+    out = FormatFixed2(y, out + sizeof kY - 1);
+    std::memcpy(out, kZ, sizeof kZ - 1);
+    out = FormatFixed2(z, out + sizeof kZ - 1);
+    if (m_b3DFlags) {
+        std::memcpy(out, kFlags, sizeof kFlags - 1);
+        out += sizeof kFlags - 1;
+    }
+    out[0] = '\r';
+    out[1] = '\n';
+    m_used = static_cast<size_t>(out + 2 - m_buffer.get());
+}
+
 bool CDxfOutput::Flush()
 {
     if (m_used > 0 && !m_bFailed) {

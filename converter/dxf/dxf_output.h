@@ -15,6 +15,11 @@ public:
     void Group(std::string_view code, std::string_view value);
     // Appends a group whose value is a number formatted "%.2f".
     void Group(std::string_view code, double value);
+    // Appends lines that are written as they stand (CR LF included).
+    void Lines(std::string_view text) { Append(text); }
+    // Appends a VERTEX entity on layer 0 with its three coordinates, as
+    // Group would write it group by group, in one step.
+    void Vertex(double x, double y, double z);
 
     // Hands everything buffered to the sink; false once any write failed.
     bool Flush();

@@ -9,24 +9,11 @@
 #include "dxf_output.h"
 #include "polyline_list.h"
 
-void CVertex::Write(CDxfOutput& file) const
-{
-    file.Group("0", "VERTEX");
-    file.Group("8", "0");
-    file.Group("10", m_dPrimary);
-    file.Group("20", m_dSecondary);
-    file.Group("30", m_dZ);
-    if (file.m_b3DFlags) file.Group("70", "32"); // 3D polyline vertex
-}
+void CVertex::Write(CDxfOutput& file) const { file.Vertex(m_dPrimary, m_dSecondary, m_dZ); }
 
 void CPolyLine::Write(CDxfOutput& file)
 {
-    file.Group("0", "POLYLINE");
-    file.Group("8", "0");
-    file.Group("66", "1");
-    file.Group("10", "0.0");
-    file.Group("20", "0.0");
-    file.Group("30", "0.0");
+    file.Lines("0\r\nPOLYLINE\r\n8\r\n0\r\n66\r\n1\r\n10\r\n0.0\r\n20\r\n0.0\r\n30\r\n0.0\r\n");
     if (file.m_b3DFlags) file.Group("70", "8"); // 3D polyline
     PutInOrder();
     for (size_t i = 0; i < m_nSize; ++i) VertexAt(i).Write(file);

@@ -11,25 +11,32 @@ constexpr char kTwoDigits[] = "0001020304050607080910111213141516171819202122232
                               "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
                               "8081828384858687888990919293949596979899";
 
+int DigitCount(uint64_t value)
+{
+    int digits = 1;
+    for (uint64_t limit = 10; digits < 20 && value >= limit; limit *= 10) ++digits;
+    return digits;
+}
+
+// Writes the digits straight to their place from the right, two at a time.
 char* WriteUnsigned(uint64_t value, char* out)
 {
-    char digits[20];
-    char* p = digits + sizeof digits;
+    char* end = out + DigitCount(value);
+    char* p = end;
     while (value >= 100) {
         unsigned pair = static_cast<unsigned>(value % 100);
         value /= 100;
         p -= 2;
-        std::memcpy(p, kTwoDigits + 2 * pair, 2);
+        p[0] = kTwoDigits[2 * pair];
+        p[1] = kTwoDigits[2 * pair + 1];
     }
     if (value >= 10) {
-        p -= 2;
-        std::memcpy(p, kTwoDigits + 2 * value, 2);
+        p[-2] = kTwoDigits[2 * value];
+        p[-1] = kTwoDigits[2 * value + 1];
     } else {
-        *--p = static_cast<char>('0' + value);
+        p[-1] = static_cast<char>('0' + value);
     }
-    size_t length = static_cast<size_t>(digits + sizeof digits - p);
-    std::memcpy(out, p, length);
-    return out + length;
+    return end;
 }
 
 } // namespace
@@ -71,7 +78,8 @@ char* FormatFixed2(double value, char* out)
     if (negative) *out++ = '-';
     out = WriteUnsigned(hundredths / 100, out);
     unsigned cents = static_cast<unsigned>(hundredths % 100);
-    *out++ = '.';
-    std::memcpy(out, kTwoDigits + 2 * cents, 2);
-    return out + 2;
+    out[0] = '.';
+    out[1] = kTwoDigits[2 * cents];
+    out[2] = kTwoDigits[2 * cents + 1];
+    return out + 3;
 }

@@ -1,5 +1,9 @@
 #include "line_reader.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 size_t ChunkFor(const CByteSource& source)
@@ -8,6 +12,26 @@ size_t ChunkFor(const CByteSource& source)
     int64_t size = source.Size();
     if (size < 0 || size >= int64_t(kLargest)) return kLargest;
     return size_t(size) + 1 < 64 ? 64 : size_t(size) + 1; // the whole source in one read, and its end seen
+}
+
+// The first Ctrl+Z in [p, end), or null. It runs over every byte of the
+// source: sixteen bytes a step where the processor has SSE2 (the C runtime's
+// memchr is a byte loop on some platforms).
+const char* FindCtrlZ(const char* p, const char* end)
+{
+#if defined(__SSE2__)
+    const __m128i ctrlZ = _mm_set1_epi8(0x1A);
+    for (; end - p >= 16; p += 16) {
+        __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        unsigned found = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, ctrlZ)));
+        if (found) return p + std::countr_zero(found);
+    }
+    for (; p < end; ++p)
+        if (*p == 0x1A) return p;
+    return nullptr;
+#else
+    return static_cast<const char*>(std::memchr(p, 0x1A, static_cast<size_t>(end - p)));
+#endif
 }
 
 } // namespace
@@ -60,8 +84,8 @@ bool CDxfLineReader::Refill()
     }
     m_nBytesRead += count;
     char* chunk = data + kept;
-    if (void* eof = std::memchr(chunk, 0x1A, static_cast<size_t>(count))) {
-        count = static_cast<char*>(eof) - chunk;
+    if (const char* eof = FindCtrlZ(chunk, chunk + count)) {
+        count = eof - chunk;
         m_bEnd = true;
     }
     m_end = chunk + count;
