@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <system_error>
 #include <thread>
 
@@ -49,22 +50,32 @@ bool CPolyLineList::WriteDxf(CRunContext& context, CByteSink& sink)
             Bump(context.m_nWritePolyLines);
         }
     };
-    // A second thread puts the polylines in order ahead of the writing.
+    // A second thread puts the polylines in order ahead of the writing. The
+    // writer puts in order itself any polyline that thread has not taken
+    // yet, so it waits at most for the one the other thread has in hand,
+    // and on a single core the two do not take turns at waiting.
     const std::vector<CPolyLine*>& polyLines = PolyLines();
-    std::atomic<size_t> inOrder{0};
+    size_t count = polyLines.size();
+    std::unique_ptr<std::atomic<bool>[]> inOrder(new std::atomic<bool>[count]());
+    std::atomic<size_t> nextToSort{0};
     std::atomic<bool> stopSorting{false};
-    auto sortAll = [&] {
-        for (size_t k = 0; k < polyLines.size() && !stopSorting.load(std::memory_order_relaxed); ++k) {
-            polyLines[k]->PutInOrder();
-            inOrder.store(k + 1, std::memory_order_release);
-        }
+    auto sortNext = [&] {
+        size_t k = nextToSort.fetch_add(1, std::memory_order_relaxed);
+        if (k >= count) return false;
+        polyLines[k]->PutInOrder();
+        inOrder[k].store(true, std::memory_order_release);
+        return true;
     };
     std::thread sorter;
     try {
-        if (UsesHelperThreads()) sorter = std::thread(sortAll);
+        if (UsesHelperThreads() && count > 1)
+            sorter = std::thread([&] {
+                while (!stopSorting.load(std::memory_order_relaxed) && sortNext()) {
+                }
+            });
     } catch (const std::system_error&) {
+        // No second thread: the writer sorts each polyline itself.
     }
-    if (!sorter.joinable()) sortAll(); // no second thread: sort first, then write
     struct StopSorter {
         std::thread& thread;
         std::atomic<bool>& stop;
@@ -75,9 +86,10 @@ bool CPolyLineList::WriteDxf(CRunContext& context, CByteSink& sink)
         }
     } stopSorter{sorter, stopSorting};
 
-    for (size_t k = 0; k < polyLines.size(); ++k) {
+    for (size_t k = 0; k < count; ++k) {
         if (context.Cancelled() || file.Failed()) break;
-        while (inOrder.load(std::memory_order_acquire) <= k) std::this_thread::yield();
+        while (!inOrder[k].load(std::memory_order_acquire))
+            if (!sortNext()) std::this_thread::yield(); // the other thread is on it
         CPolyLine* polyLine = polyLines[k];
         if (context.Axis() == ReferenceAxis::Y) polyLine->SwapXY();
         polyLine->Write(file);

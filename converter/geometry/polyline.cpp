@@ -18,6 +18,13 @@ uint64_t Bits(double value)
     return bits;
 }
 
+double FromBits(uint64_t bits)
+{
+    double value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
 uint64_t Hash(double value)
 {
     uint64_t h = value == 0.0 ? 0 : Bits(value); // -0 files with 0
@@ -83,21 +90,37 @@ void CPolyLine::Rehash(size_t capacity)
     m_bInOrder = false;
 }
 
+namespace {
+
+// The bits of a double as an unsigned number of the same order (negative
+// values with all bits flipped, positive ones with the sign bit set), so that
+// sorting compares integers. DoubleBits undoes OrderedBits.
+uint64_t OrderedBits(uint64_t bits) { return bits ^ ((0 - (bits >> 63)) | (uint64_t{1} << 63)); }
+uint64_t DoubleBits(uint64_t ordered) { return ordered ^ ((0 - (~ordered >> 63)) | (uint64_t{1} << 63)); }
+
+bool IsNaNBits(uint64_t bits) { return (bits & ~(uint64_t{1} << 63)) > 0x7ff0000000000000ULL; }
+
+} // namespace
+
 // Moves the vertices to the front of the table in ascending order. The table
 // is then no longer a hash table; a later AddVertex rebuilds it.
 void CPolyLine::PutInOrder()
 {
     if (m_bInOrder) return;
+    // The secondaries are sorted as ordered bits, held in the slots' doubles.
+    Slot* slots = m_vertices.get();
     size_t used = 0;
     for (size_t i = 0; i < m_nCapacity; ++i)
-        if (!IsEmpty(m_vertices[i])) m_vertices[used++] = m_vertices[i];
-    // NaN (which no input produces) sorts last, so that the order stays strict.
-    std::sort(m_vertices.get(), m_vertices.get() + used, [](const Slot& a, const Slot& b) {
-        return a.secondary < b.secondary || (std::isnan(b.secondary) && !std::isnan(a.secondary));
-    });
-    double free;
-    std::memcpy(&free, &kFreeBits, sizeof free);
-    for (size_t i = used; i < m_nCapacity; ++i) m_vertices[i].secondary = free;
+        if (!IsEmpty(slots[i])) slots[used++] = {FromBits(OrderedBits(Bits(slots[i].secondary))), slots[i].z};
+    std::sort(slots, slots + used, [](const Slot& a, const Slot& b) { return Bits(a.secondary) < Bits(b.secondary); });
+    // A NaN (which no input produces) sorts last, so that the order stays
+    // strict; as ordered bits, those with the sign bit come first.
+    size_t negativeNaNs = 0;
+    while (negativeNaNs < used && IsNaNBits(DoubleBits(Bits(slots[negativeNaNs].secondary)))) ++negativeNaNs;
+    std::rotate(slots, slots + negativeNaNs, slots + used);
+    for (size_t i = 0; i < used; ++i) slots[i].secondary = FromBits(DoubleBits(Bits(slots[i].secondary)));
+    double free = FromBits(kFreeBits);
+    for (size_t i = used; i < m_nCapacity; ++i) slots[i].secondary = free;
     if (!m_otherZero.empty()) std::sort(m_otherZero.begin(), m_otherZero.end());
     m_bInOrder = true;
 }
