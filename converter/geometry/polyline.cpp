@@ -37,7 +37,12 @@ uint64_t Hash(double value)
 
 } // namespace
 
-CPolyLine::CPolyLine(double key) : m_dKey(key) { Rehash(4); }
+CPolyLine::CPolyLine(double key, CTablePool& pool) : m_dKey(key), m_pool(pool) { Rehash(4); }
+
+CPolyLine::~CPolyLine()
+{
+    if (m_vertices) m_pool.Free(m_vertices, m_nCapacity * sizeof(Slot));
+}
 
 bool CPolyLine::IsEmpty(const Slot& slot) const { return Bits(slot.secondary) == kFreeBits; }
 
@@ -73,10 +78,10 @@ int CPolyLine::AddVertex(double primary, double secondary, double z)
 
 void CPolyLine::Rehash(size_t capacity)
 {
-    std::unique_ptr<Slot[]> old = std::move(m_vertices);
+    Slot* old = m_vertices;
     size_t oldCapacity = m_nCapacity;
     size_t count = m_bInOrder ? m_nSize : oldCapacity;
-    m_vertices.reset(new Slot[capacity]);
+    m_vertices = static_cast<Slot*>(m_pool.Allocate(capacity * sizeof(Slot)));
     m_nCapacity = capacity;
     double free;
     std::memcpy(&free, &kFreeBits, sizeof free);
@@ -88,6 +93,7 @@ void CPolyLine::Rehash(size_t capacity)
         m_vertices[i] = old[k];
     }
     m_bInOrder = false;
+    if (old) m_pool.Free(old, oldCapacity * sizeof(Slot));
 }
 
 namespace {
@@ -108,7 +114,7 @@ void CPolyLine::PutInOrder()
 {
     if (m_bInOrder) return;
     // The secondaries are sorted as ordered bits, held in the slots' doubles.
-    Slot* slots = m_vertices.get();
+    Slot* slots = m_vertices;
     size_t used = 0;
     for (size_t i = 0; i < m_nCapacity; ++i)
         if (!IsEmpty(slots[i])) slots[used++] = {FromBits(OrderedBits(Bits(slots[i].secondary))), slots[i].z};

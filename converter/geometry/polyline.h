@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "table_pool.h"
 #include "vertex.h"
 
 class CDxfOutput;
@@ -17,8 +18,9 @@ class CDxfOutput;
 // secondary value and z (the sign of a zero primary is kept apart).
 class CPolyLine {
 public:
-    explicit CPolyLine(double key);
-    virtual ~CPolyLine() = default;
+    // The vertex table comes from `pool`, which must outlive the polyline.
+    CPolyLine(double key, CTablePool& pool);
+    virtual ~CPolyLine();
 
     CPolyLine(const CPolyLine&) = delete;
     CPolyLine& operator=(const CPolyLine&) = delete;
@@ -56,7 +58,8 @@ private:
     void Rehash(size_t capacity);
     CVertex VertexAt(size_t i) const;
 
-    std::unique_ptr<Slot[]> m_vertices; // hash table; after PutInOrder, the sorted vertices first
+    CTablePool& m_pool;
+    Slot* m_vertices = nullptr;           // hash table; after PutInOrder, the sorted vertices first
     size_t m_nCapacity = 0;
     size_t m_nSize = 0;
     bool m_bInOrder = false;              // m_vertices holds the sorted run, not the hash table

@@ -59,6 +59,7 @@ private:
     void GrowKeys();
 
     HelperThreads m_helpers;
+    CTablePool m_tables; // before the polylines: they give their tables back to it
     std::vector<std::unique_ptr<CPolyLine>> m_polyLines; // in order of creation
     std::vector<KeySlot> m_keys;                         // hash index: key -> polyline
     CPolyLine* m_last = nullptr;                         // where the last point went
