@@ -3,11 +3,6 @@
 #include <algorithm>
 #include <new>
 
-namespace {
-constexpr size_t kChunkUnits = size_t{1} << CTablePool::kChunkOrder;
-constexpr size_t kChunkBytes = kChunkUnits * CTablePool::kUnit;
-} // namespace
-
 CTablePool::~CTablePool()
 {
     for (Chunk& chunk : m_chunks) ::operator delete(chunk.base);
@@ -46,19 +41,21 @@ void CTablePool::Unlink(Chunk& chunk, size_t unit, int order)
     chunk.freeOrder[unit] = 0;
 }
 
-void CTablePool::AddChunk()
+void CTablePool::AddChunk(int order)
 {
-    Chunk chunk{static_cast<std::byte*>(::operator new(kChunkBytes)), nullptr};
+    size_t units = size_t{1} << order;
+    Chunk chunk{static_cast<std::byte*>(::operator new(units * kUnit)), order, nullptr};
     try {
-        chunk.freeOrder.reset(new uint8_t[kChunkUnits]());
+        chunk.freeOrder.reset(new uint8_t[units]());
         auto at = std::upper_bound(m_chunks.begin(), m_chunks.end(), chunk.base,
                                    [](const std::byte* p, const Chunk& c) { return p < c.base; });
         at = m_chunks.insert(at, std::move(chunk));
-        Push(*at, 0, kChunkOrder);
+        Push(*at, 0, order);
     } catch (...) {
         ::operator delete(chunk.base);
         throw;
     }
+    m_nextChunkOrder = std::min(order + 1, kChunkOrder);
 }
 
 void* CTablePool::Allocate(size_t bytes)
@@ -68,8 +65,8 @@ void* CTablePool::Allocate(size_t bytes)
     int found = order;
     while (found <= kChunkOrder && !m_free[found]) ++found;
     if (found > kChunkOrder) {
-        AddChunk();
-        found = kChunkOrder;
+        found = std::max(order, m_nextChunkOrder);
+        AddChunk(found);
     }
     auto* block = reinterpret_cast<std::byte*>(m_free[found]);
     Chunk& chunk = ChunkOf(block);
@@ -91,7 +88,7 @@ void CTablePool::Free(void* block, size_t bytes)
     }
     Chunk& chunk = ChunkOf(static_cast<std::byte*>(block));
     size_t unit = static_cast<size_t>(static_cast<std::byte*>(block) - chunk.base) / kUnit;
-    while (order < kChunkOrder) {
+    while (order < chunk.order) {
         size_t buddy = unit ^ (size_t{1} << order);
         if (chunk.freeOrder[buddy] != order + 1) break;
         Unlink(chunk, buddy, order);

@@ -4,10 +4,11 @@
 // takes and returns hundreds of thousands of blocks of a few kilobytes. A
 // general heap keeps those as a long list of free blocks that it searches
 // (the Windows build's heap under Wine spent three quarters of a 1 GB run
-// there). Here they are carved from 1 MiB chunks by the buddy method: a
-// block given back is joined with its free neighbour of the same size, so
-// the space of the small tables serves the larger ones that follow, and a
-// block of any size is found without a search. Larger tables go to the heap.
+// there). Here they are carved from chunks by the buddy method: a block
+// given back is joined with its free neighbour of the same size, so the
+// space of the small tables serves the larger ones that follow, and a block
+// of any size is found without a search. The chunks double from 4 KiB (a
+// small drawing takes little) up to 1 MiB; larger tables go to the heap.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -16,7 +17,8 @@
 class CTablePool {
 public:
     static constexpr size_t kUnit = 64;
-    static constexpr int kChunkOrder = 14; // a chunk is 2^14 units
+    static constexpr int kFirstChunkOrder = 6; // 2^6 units
+    static constexpr int kChunkOrder = 14;     // at most 2^14 units
 
     CTablePool() = default;
     ~CTablePool();
@@ -38,6 +40,7 @@ private:
     };
     struct Chunk {
         std::byte* base;
+        int order;
         std::unique_ptr<uint8_t[]> freeOrder; // per unit: order + 1 where a free block starts, else 0
     };
 
@@ -45,8 +48,9 @@ private:
     Chunk& ChunkOf(const std::byte* block);
     void Push(Chunk& chunk, size_t unit, int order);
     void Unlink(Chunk& chunk, size_t unit, int order);
-    void AddChunk();
+    void AddChunk(int order);
 
     std::vector<Chunk> m_chunks; // in ascending order of base
     FreeBlock* m_free[kChunkOrder + 1] = {};
+    int m_nextChunkOrder = kFirstChunkOrder;
 };

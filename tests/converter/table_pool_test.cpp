@@ -8,9 +8,8 @@
 
 // Tables of every size taken and given back in random order, as growing
 // polylines do: no two live blocks overlap (each keeps the bytes written into
-// it), and blocks given back are joined again, so that taking the same
-// amount once more needs no more memory than the first time.
-TEST(TablePool, BlocksNeverOverlapAndAreJoinedAgainWhenGivenBack)
+// it).
+TEST(TablePool, BlocksOfEverySizeNeverOverlap)
 {
     struct Block {
         unsigned char* bytes;
@@ -47,10 +46,21 @@ TEST(TablePool, BlocksNeverOverlapAndAreJoinedAgainWhenGivenBack)
         for (const Block& block : live) pool.Free(block.bytes, block.size);
         live.clear();
     }
-    // Everything is back: every chunk is one whole free block again.
-    std::vector<void*> chunks;
-    size_t count = pool.Chunks();
-    for (size_t i = 0; i < count; ++i) chunks.push_back(pool.Allocate(1 << 20));
-    EXPECT_EQ(pool.Chunks(), count);
-    for (void* chunk : chunks) pool.Free(chunk, 1 << 20);
+}
+
+// Two halves given back make the whole again: the first chunk (4 KiB) holds
+// a 4 KiB table after its pieces came back, without a second chunk.
+TEST(TablePool, PiecesGivenBackAreJoinedIntoTheWhole)
+{
+    CTablePool pool;
+    void* pieces[] = {pool.Allocate(64), pool.Allocate(64), pool.Allocate(128), pool.Allocate(2048)};
+    ASSERT_EQ(pool.Chunks(), 1u);
+    pool.Free(pieces[2], 128);
+    pool.Free(pieces[0], 64);
+    pool.Free(pieces[3], 2048);
+    pool.Free(pieces[1], 64);
+    void* whole = pool.Allocate(4096);
+    EXPECT_EQ(pool.Chunks(), 1u);
+    EXPECT_EQ(whole, pieces[0] < pieces[1] ? pieces[0] : pieces[1]);
+    pool.Free(whole, 4096);
 }
