@@ -1,5 +1,6 @@
 #include "fixed2.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -11,11 +12,34 @@ constexpr char kTwoDigits[] = "0001020304050607080910111213141516171819202122232
                               "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
                               "8081828384858687888990919293949596979899";
 
+constexpr uint64_t kPowersOfTen[20] = {1,
+                                       10,
+                                       100,
+                                       1000,
+                                       10000,
+                                       100000,
+                                       1000000,
+                                       10000000,
+                                       100000000,
+                                       1000000000,
+                                       10000000000,
+                                       100000000000,
+                                       1000000000000,
+                                       10000000000000,
+                                       100000000000000,
+                                       1000000000000000,
+                                       10000000000000000,
+                                       100000000000000000,
+                                       1000000000000000000,
+                                       10000000000000000000u};
+
+// Digits of `value` (1 for 0): log10 estimated from the bit length
+// (1233 / 4096 is just above log10 2), then corrected by one comparison.
 int DigitCount(uint64_t value)
 {
-    int digits = 1;
-    for (uint64_t limit = 10; digits < 20 && value >= limit; limit *= 10) ++digits;
-    return digits;
+    value |= 1;
+    int estimate = ((64 - std::countl_zero(value)) * 1233) >> 12;
+    return estimate + (value >= kPowersOfTen[estimate]);
 }
 
 // Writes the digits straight to their place from the right, two at a time.
