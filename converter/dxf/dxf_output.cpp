@@ -6,11 +6,15 @@
 
 namespace {
 constexpr std::string_view kLineEnd = "\r\n";
-}
+// Group(code, number) and Vertex format in place: the buffer must hold a
+// whole VERTEX with three numbers of the greatest length.
+constexpr size_t kSmallestBuffer = 4 * kMaxFixed2Length;
+} // namespace
 
 CDxfOutput::CDxfOutput(CByteSink& sink, size_t bufferSize)
-    : m_sink(sink), m_buffer(new char[bufferSize]), m_capacity(bufferSize)
+    : m_sink(sink), m_capacity(bufferSize < kSmallestBuffer ? kSmallestBuffer : bufferSize)
 {
+    m_buffer.reset(new char[m_capacity]);
 }
 
 void CDxfOutput::Reserve(size_t size)
