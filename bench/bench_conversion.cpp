@@ -122,14 +122,10 @@ Measurement InChild(Work work, bool oneCore = false)
     return m;
 }
 
-Measurement Best(int repeat, auto work, bool oneCore = false)
+// Keeps the faster of two measurements (a failed one never counts).
+void Keep(Measurement& best, const Measurement& m)
 {
-    Measurement best;
-    for (int i = 0; i < repeat; ++i) {
-        Measurement m = InChild(work, oneCore);
-        if (i == 0 || (m.seconds >= 0 && m.seconds < best.seconds)) best = m;
-    }
-    return best;
+    if (m.seconds > 0 && (best.seconds <= 0 || m.seconds < best.seconds)) best = m;
 }
 
 // Wall time of a program run (its output discarded), -1 when it fails.
@@ -243,10 +239,15 @@ int main(int argc, char** argv)
         double megabytes = double(info.st_size) / 1e6;
         std::string output = outputFolder + "/" + BaseName(path) + ".out.dxf";
         InChild([&] { return BareScan(path); }); // brings the file into the page cache
-        Measurement bare = Best(repeat, [&] { return BareScan(path); });
-        Measurement conversion = Best(repeat, [&] { return Convert(path, output, axis); });
-        Measurement bareOneCore = Best(repeat, [&] { return BareScan(path); }, true);
-        Measurement conversionOneCore = Best(repeat, [&] { return Convert(path, output, axis); }, true);
+        // The four measurements take turns, so that other work on the machine
+        // falls on all of them alike; the best of each counts.
+        Measurement bare, conversion, bareOneCore, conversionOneCore;
+        for (int i = 0; i < repeat; ++i) {
+            Keep(bare, InChild([&] { return BareScan(path); }));
+            Keep(conversion, InChild([&] { return Convert(path, output, axis); }));
+            Keep(bareOneCore, InChild([&] { return BareScan(path); }, true));
+            Keep(conversionOneCore, InChild([&] { return Convert(path, output, axis); }, true));
+        }
         unlink(output.c_str());
         if (bare.seconds <= 0 || conversion.seconds <= 0 || bareOneCore.seconds <= 0 || conversionOneCore.seconds <= 0) {
             std::fprintf(stderr, "bench_conversion: %s failed\n", path.c_str());
