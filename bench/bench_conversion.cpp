@@ -149,17 +149,6 @@ double TimeProgram(const std::vector<std::string>& arguments)
     return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? seconds : -1;
 }
 
-double BestTime(int repeat, const std::vector<std::string>& arguments)
-{
-    double best = -1;
-    for (int i = 0; i < repeat; ++i) {
-        double seconds = TimeProgram(arguments);
-        if (seconds < 0) return -1;
-        if (best < 0 || seconds < best) best = seconds;
-    }
-    return best;
-}
-
 bool SameBytes(const std::string& a, const std::string& b)
 {
     std::ifstream first(a, std::ios::binary), second(b, std::ios::binary);
@@ -185,14 +174,24 @@ double WindowsOverNative(const Clis& clis, int repeat, const std::string& source
                          const std::string& axis)
 {
     std::string nativeOut = outputFolder + "/native-cli.dxf", windowsOut = outputFolder + "/windows-cli.dxf";
-    double nativeStart = BestTime(repeat, {clis.native, "--help"});
-    double windowsStart = BestTime(repeat, {clis.wineRun, clis.windows, "--help"});
-    double native = BestTime(repeat, {clis.native, axis, source, nativeOut});
-    double windows = BestTime(repeat, {clis.wineRun, clis.windows, axis, source, windowsOut});
-    bool same = SameBytes(nativeOut, windowsOut);
+    // In turns, as the scan and the conversion are; the best of each counts.
+    double nativeStart = -1, windowsStart = -1, native = -1, windows = -1;
+    bool failed = false;
+    auto time = [&](double& best, const std::vector<std::string>& arguments) {
+        double seconds = TimeProgram(arguments);
+        if (seconds < 0) failed = true;
+        else if (best < 0 || seconds < best) best = seconds;
+    };
+    for (int i = 0; i < repeat && !failed; ++i) {
+        time(nativeStart, {clis.native, "--help"});
+        time(windowsStart, {clis.wineRun, clis.windows, "--help"});
+        time(native, {clis.native, axis, source, nativeOut});
+        time(windows, {clis.wineRun, clis.windows, axis, source, windowsOut});
+    }
+    bool same = !failed && SameBytes(nativeOut, windowsOut);
     unlink(nativeOut.c_str());
     unlink(windowsOut.c_str());
-    if (nativeStart < 0 || windowsStart < 0 || native < 0 || windows < 0 || !same) return -1;
+    if (!same) return -1;
     std::fprintf(stderr, "  %s: native %.3f s (start-up %.3f), Windows %.3f s (start-up %.3f)\n",
                  source.c_str(), native, nativeStart, windows, windowsStart);
     return (windows - windowsStart) / (native - nativeStart);
