@@ -44,7 +44,9 @@ dist: deps
 bench: deps
 	@cmake --preset bench >/dev/null
 	@cmake --build --preset bench
-	@bench/run-benchmarks.sh build/bench
+	@cmake --preset windows >/dev/null
+	@cmake --build --preset windows --target trenvika-cli
+	@bench/run-benchmarks.sh --windows build/windows build/bench
 
 clean:
 	rm -rf build

@@ -2,6 +2,7 @@
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -18,13 +19,6 @@ int Fail(const char* program, ExitCode code, const std::string& message)
 {
     std::fprintf(stderr, "%s: %s\n", program, message.c_str());
     return code;
-}
-
-void PrintSummary(const CRunContext& context)
-{
-    std::printf("%06d SourceLines\n%06d Points\n%06d PolyLines\n\n%06d WritePolyLines\n\nTerminate Process\n",
-                context.m_nSourceLines.load(), context.m_nPoints.load(), context.m_nPolyLines.load(),
-                context.m_nWritePolyLines.load());
 }
 
 } // namespace
@@ -56,19 +50,20 @@ int main(int argc, char** argv)
     context.m_strOutput = options.output;
     context.m_referenceAxis = options.axis;
     context.m_bWrite3DFlags = options.write3DFlags;
-    context.ResetForRun();
 
-    // The same run as the dialog's, without its start pause: the counters
-    // are polled from this thread while the worker converts.
-    context.m_bRunning = 1;
-    std::thread worker([&context] {
+    // The dialog's run without its start pause; this thread polls the
+    // counters for the progress bar meanwhile.
+    auto run = [&context] { RunConversion(context, std::chrono::milliseconds(0)); };
+    std::thread worker;
+    bool started = StartRun(context, [&] {
         try {
-            PerformConversion(context);
-        } catch (const std::bad_alloc&) {
-            context.m_outcome = RunOutcome::OutOfMemory;
+            worker = std::thread(run);
+            return true;
+        } catch (const std::system_error&) {
+            return false;
         }
-        context.m_bRunning = 0;
     });
+    if (!started) run(); // no second thread to be had: convert on this one
     if (StderrIsTerminal()) {
         CProgressBar bar(sourceSize);
         while (context.m_bRunning.load()) {
@@ -77,9 +72,9 @@ int main(int argc, char** argv)
         }
         bar.Clear();
     }
-    worker.join();
+    if (worker.joinable()) worker.join();
 
-    PrintSummary(context);
+    std::printf("%s\n", FormatRunSummary(context, true).c_str());
     std::string reason = ": " + ErrorText(context.m_nSystemError.load());
     switch (context.m_outcome.load()) {
     case RunOutcome::Ok: return kDone;

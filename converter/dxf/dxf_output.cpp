@@ -6,9 +6,16 @@
 
 namespace {
 constexpr std::string_view kLineEnd = "\r\n";
-}
+// Group(code, number) and Vertex format in place: the buffer must hold a
+// whole VERTEX with three numbers of the greatest length.
+constexpr size_t kSmallestBuffer = 4 * kMaxFixed2Length;
+} // namespace
 
-CDxfOutput::CDxfOutput(size_t bufferSize) : m_buffer(new char[bufferSize]), m_capacity(bufferSize) {}
+CDxfOutput::CDxfOutput(CByteSink& sink, size_t bufferSize)
+    : m_sink(sink), m_capacity(bufferSize < kSmallestBuffer ? kSmallestBuffer : bufferSize)
+{
+    m_buffer.reset(new char[m_capacity]);
+}
 
 void CDxfOutput::Reserve(size_t size)
 {
@@ -21,7 +28,7 @@ void CDxfOutput::Append(std::string_view text)
         Flush();
         if (text.size() > m_capacity) { // larger than the buffer: straight to the file
             if (m_bFailed) return;
-            if (m_file.Write(text.data(), text.size())) m_nWritten += text.size();
+            if (m_sink.Write(text.data(), text.size())) m_nWritten += text.size();
             else m_bFailed = true;
             return;
         }
@@ -52,19 +59,36 @@ void CDxfOutput::Group(std::string_view code, double value)
     m_used = static_cast<size_t>(out - m_buffer.get());
 }
 
+void CDxfOutput::Vertex(double x, double y, double z)
+{
+    static constexpr char kStart[] = "0\r\nVERTEX\r\n8\r\n0\r\n10\r\n";
+    static constexpr char kY[] = "\r\n20\r\n";
+    static constexpr char kZ[] = "\r\n30\r\n";
+    static constexpr char kFlags[] = "\r\n70\r\n32"; // 3D polyline vertex
+    Reserve(sizeof kStart + sizeof kY + sizeof kZ + sizeof kFlags + 3 * kMaxFixed2Length);
+    char* out = m_buffer.get() + m_used;
+    // Fixed sizes: the copies compile to a few moves, with no call.
+    std::memcpy(out, kStart, sizeof kStart - 1);
+    out = FormatFixed2(x, out + sizeof kStart - 1);
+    std::memcpy(out, kY, sizeof kY - 1);
+    out = FormatFixed2(y, out + sizeof kY - 1);
+    std::memcpy(out, kZ, sizeof kZ - 1);
+    out = FormatFixed2(z, out + sizeof kZ - 1);
+    if (m_b3DFlags) {
+        std::memcpy(out, kFlags, sizeof kFlags - 1);
+        out += sizeof kFlags - 1;
+    }
+    out[0] = '\r';
+    out[1] = '\n';
+    m_used = static_cast<size_t>(out + 2 - m_buffer.get());
+}
+
 bool CDxfOutput::Flush()
 {
     if (m_used > 0 && !m_bFailed) {
-        if (m_file.Write(m_buffer.get(), m_used)) m_nWritten += m_used;
+        if (m_sink.Write(m_buffer.get(), m_used)) m_nWritten += m_used;
         else m_bFailed = true;
     }
     m_used = 0;
-    return !m_bFailed;
-}
-
-bool CDxfOutput::Close()
-{
-    Flush();
-    if (!m_file.Close()) m_bFailed = true;
     return !m_bFailed;
 }

@@ -13,6 +13,11 @@ void CPolyLineList::ReadDxf(CRunContext& context)
         context.Fail(RunOutcome::SourceNotOpened, source.Error());
         return;
     }
+    if (!ReadDxf(context, source)) context.Fail(RunOutcome::SourceReadFailed, source.Error());
+}
+
+bool CPolyLineList::ReadDxf(CRunContext& context, CByteSource& source)
+{
     // The reference choice is taken once; groups 10-19 and 20-29 go to the
     // primary or the secondary according to it.
     double primary = 0.0;
@@ -24,35 +29,32 @@ void CPolyLineList::ReadDxf(CRunContext& context)
     CPointFiler filer(*this, context);
     CDxfLineReader reader(source);
     std::string_view line;
-    bool expectCode = true;
-    int32_t code = 0;
-    int64_t reported = 0;
-    while (reader.Next(line)) {
-        if (context.Cancelled()) break;
-        Bump(context.m_nSourceLines);
-        if (expectCode) {
-            code = ParseGroupCode(line);
-            expectCode = false;
-            continue;
-        }
-        expectCode = true;
+    int64_t lines = 0;
+    // Each line is counted before it is looked at; the count is stored, not
+    // added to, since this thread is its only writer.
+    auto take = [&] {
+        if (!reader.Next(line) || context.Cancelled()) return false;
+        ++lines;
+        context.m_nSourceLines.store(lines < INT32_MAX ? int32_t(lines) : INT32_MAX, std::memory_order_relaxed);
+        return true;
+    };
+    // Lines pair up by position alone: a code line, then its value line.
+    while (take()) {
+        int32_t code = ParseGroupCode(line);
+        context.m_nSourceBytesRead.store(reader.BytesRead(), std::memory_order_relaxed);
+        if (!take()) break;
         // 10 <= code <= 39 on the code taken as unsigned: negative codes never match.
         uint32_t offset = static_cast<uint32_t>(code) - 10u;
-        if (offset < 30u) {
-            double value = ParseValue(line);
-            switch (offset / 10u) {
-            case 0: tens = value; break;
-            case 1: twenties = value; break;
-            default: filer.Add(primary, secondary, value); break;
-            }
-        }
-        if (reader.BytesRead() != reported) {
-            reported = reader.BytesRead();
-            context.m_nSourceBytesRead.store(reported, std::memory_order_relaxed);
+        if (offset >= 30u) continue;
+        double value = ParseValue(line);
+        switch (offset / 10u) {
+        case 0: tens = value; break;
+        case 1: twenties = value; break;
+        default: filer.Add(primary, secondary, value); break;
         }
     }
     // After an abort nothing is written, so the points still waiting are dropped.
     if (context.Cancelled()) filer.Abandon();
     else filer.Finish();
-    if (reader.Failed()) context.Fail(RunOutcome::SourceReadFailed, source.Error());
+    return !reader.Failed();
 }

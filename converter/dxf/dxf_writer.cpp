@@ -3,30 +3,18 @@
 #include <atomic>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <system_error>
 #include <thread>
 
 #include "dxf_output.h"
 #include "polyline_list.h"
 
-void CVertex::Write(CDxfOutput& file) const
-{
-    file.Group("0", "VERTEX");
-    file.Group("8", "0");
-    file.Group("10", m_dPrimary);
-    file.Group("20", m_dSecondary);
-    file.Group("30", m_dZ);
-    if (file.m_b3DFlags) file.Group("70", "32"); // 3D polyline vertex
-}
+void CVertex::Write(CDxfOutput& file) const { file.Vertex(m_dPrimary, m_dSecondary, m_dZ); }
 
 void CPolyLine::Write(CDxfOutput& file)
 {
-    file.Group("0", "POLYLINE");
-    file.Group("8", "0");
-    file.Group("66", "1");
-    file.Group("10", "0.0");
-    file.Group("20", "0.0");
-    file.Group("30", "0.0");
+    file.Lines("0\r\nPOLYLINE\r\n8\r\n0\r\n66\r\n1\r\n10\r\n0.0\r\n20\r\n0.0\r\n30\r\n0.0\r\n");
     if (file.m_b3DFlags) file.Group("70", "8"); // 3D polyline
     PutInOrder();
     for (size_t i = 0; i < m_nSize; ++i) VertexAt(i).Write(file);
@@ -35,11 +23,18 @@ void CPolyLine::Write(CDxfOutput& file)
 
 void CPolyLineList::WriteDxf(CRunContext& context)
 {
-    CDxfOutput file;
-    if (!file.Create(context.m_strOutput)) {
-        context.Fail(RunOutcome::OutputNotCreated, file.Error());
+    COutputFile output;
+    if (!output.Create(context.m_strOutput)) {
+        context.Fail(RunOutcome::OutputNotCreated, output.Error());
         return;
     }
+    bool written = WriteDxf(context, output);
+    if (!output.Close() || !written) context.Fail(RunOutcome::OutputWriteFailed, output.Error());
+}
+
+bool CPolyLineList::WriteDxf(CRunContext& context, CByteSink& sink)
+{
+    CDxfOutput file(sink, sink.BlockSize());
     file.m_b3DFlags = context.m_bWrite3DFlags;
     file.Group("999", "DXF 3D PolyLines");
     file.Group("0", "SECTION");
@@ -55,21 +50,31 @@ void CPolyLineList::WriteDxf(CRunContext& context)
             Bump(context.m_nWritePolyLines);
         }
     };
-    // A second thread puts the polylines in order ahead of the writing.
+    // A second thread puts the polylines in order ahead of the writing. The
+    // writer puts in order itself any polyline that thread has not taken
+    // yet, so it waits at most for the one the other thread has in hand,
+    // and on a single core the two do not take turns at waiting.
     const std::vector<CPolyLine*>& polyLines = PolyLines();
-    std::atomic<size_t> inOrder{0};
+    size_t count = polyLines.size();
+    std::unique_ptr<std::atomic<bool>[]> inOrder(new std::atomic<bool>[count]());
+    std::atomic<size_t> nextToSort{0};
     std::atomic<bool> stopSorting{false};
-    auto sortAll = [&] {
-        for (size_t k = 0; k < polyLines.size() && !stopSorting.load(std::memory_order_relaxed); ++k) {
-            polyLines[k]->PutInOrder();
-            inOrder.store(k + 1, std::memory_order_release);
-        }
+    auto sortNext = [&] {
+        size_t k = nextToSort.fetch_add(1, std::memory_order_relaxed);
+        if (k >= count) return false;
+        polyLines[k]->PutInOrder();
+        inOrder[k].store(true, std::memory_order_release);
+        return true;
     };
     std::thread sorter;
     try {
-        sorter = std::thread(sortAll);
+        if (UsesHelperThreads() && count > 1)
+            sorter = std::thread([&] {
+                while (!stopSorting.load(std::memory_order_relaxed) && sortNext()) {
+                }
+            });
     } catch (const std::system_error&) {
-        sortAll(); // no second thread to be had: sort first, then write
+        // No second thread: the writer sorts each polyline itself.
     }
     struct StopSorter {
         std::thread& thread;
@@ -81,9 +86,10 @@ void CPolyLineList::WriteDxf(CRunContext& context)
         }
     } stopSorter{sorter, stopSorting};
 
-    for (size_t k = 0; k < polyLines.size(); ++k) {
+    for (size_t k = 0; k < count; ++k) {
         if (context.Cancelled() || file.Failed()) break;
-        while (inOrder.load(std::memory_order_acquire) <= k) std::this_thread::yield();
+        while (!inOrder[k].load(std::memory_order_acquire))
+            if (!sortNext()) std::this_thread::yield(); // the other thread is on it
         CPolyLine* polyLine = polyLines[k];
         if (context.Axis() == ReferenceAxis::Y) polyLine->SwapXY();
         polyLine->Write(file);
@@ -92,7 +98,7 @@ void CPolyLineList::WriteDxf(CRunContext& context)
     }
     file.Group("0", "ENDSEC");
     file.Group("0", "EOF");
-    file.Close();
+    file.Flush();
     countWritten();
-    if (file.Failed()) context.Fail(RunOutcome::OutputWriteFailed, file.Error());
+    return !file.Failed();
 }

@@ -6,7 +6,26 @@
 #include <cstdint>
 #include <string>
 
-class CSourceFile {
+// Where the line reader takes its bytes from and where the DXF output puts
+// them: the files below, or memory (the in-memory fuzz target).
+class CByteSource {
+public:
+    virtual ~CByteSource() = default;
+    // Reads up to `size` bytes: the count read, 0 at the end, -1 on an error.
+    virtual int64_t Read(char* buffer, size_t size) = 0;
+    virtual int64_t Size() const { return -1; } // -1 when unknown
+};
+
+class CByteSink {
+public:
+    virtual ~CByteSink() = default;
+    // Writes all bytes or fails; after a failure nothing more is written.
+    virtual bool Write(const char* data, size_t size) = 0;
+    // The size of the blocks the writer should hand over.
+    virtual size_t BlockSize() const { return 256 * 1024; }
+};
+
+class CSourceFile : public CByteSource {
 public:
     CSourceFile() = default;
     ~CSourceFile() { Close(); }
@@ -14,10 +33,9 @@ public:
     CSourceFile& operator=(const CSourceFile&) = delete;
 
     bool Open(const std::string& path);
-    // Reads up to `size` bytes: the count read, 0 at the end, -1 on an error.
-    int64_t Read(char* buffer, size_t size);
+    int64_t Read(char* buffer, size_t size) override;
     void Close();
-    int64_t Size() const; // -1 when unknown
+    int64_t Size() const override;
     int Error() const { return m_error; }
 
 private:
@@ -25,7 +43,7 @@ private:
     int m_error = 0;
 };
 
-class COutputFile {
+class COutputFile : public CByteSink {
 public:
     COutputFile() = default;
     ~COutputFile() { Close(); }
@@ -34,8 +52,7 @@ public:
 
     // Creates the file, or truncates an existing one.
     bool Create(const std::string& path);
-    // Writes all bytes or fails; after a failure nothing more is written.
-    bool Write(const char* data, size_t size);
+    bool Write(const char* data, size_t size) override;
     bool Close();
     int Error() const { return m_error; }
 

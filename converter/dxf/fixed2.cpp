@@ -1,5 +1,6 @@
 #include "fixed2.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -11,25 +12,55 @@ constexpr char kTwoDigits[] = "0001020304050607080910111213141516171819202122232
                               "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
                               "8081828384858687888990919293949596979899";
 
+constexpr uint64_t kPowersOfTen[20] = {1,
+                                       10,
+                                       100,
+                                       1000,
+                                       10000,
+                                       100000,
+                                       1000000,
+                                       10000000,
+                                       100000000,
+                                       1000000000,
+                                       10000000000,
+                                       100000000000,
+                                       1000000000000,
+                                       10000000000000,
+                                       100000000000000,
+                                       1000000000000000,
+                                       10000000000000000,
+                                       100000000000000000,
+                                       1000000000000000000,
+                                       10000000000000000000u};
+
+// Digits of `value` (1 for 0): log10 estimated from the bit length
+// (1233 / 4096 is just above log10 2), then corrected by one comparison.
+int DigitCount(uint64_t value)
+{
+    value |= 1;
+    int estimate = ((64 - std::countl_zero(value)) * 1233) >> 12;
+    return estimate + (value >= kPowersOfTen[estimate]);
+}
+
+// Writes the digits straight to their place from the right, two at a time.
 char* WriteUnsigned(uint64_t value, char* out)
 {
-    char digits[20];
-    char* p = digits + sizeof digits;
+    char* end = out + DigitCount(value);
+    char* p = end;
     while (value >= 100) {
         unsigned pair = static_cast<unsigned>(value % 100);
         value /= 100;
         p -= 2;
-        std::memcpy(p, kTwoDigits + 2 * pair, 2);
+        p[0] = kTwoDigits[2 * pair];
+        p[1] = kTwoDigits[2 * pair + 1];
     }
     if (value >= 10) {
-        p -= 2;
-        std::memcpy(p, kTwoDigits + 2 * value, 2);
+        p[-2] = kTwoDigits[2 * value];
+        p[-1] = kTwoDigits[2 * value + 1];
     } else {
-        *--p = static_cast<char>('0' + value);
+        p[-1] = static_cast<char>('0' + value);
     }
-    size_t length = static_cast<size_t>(digits + sizeof digits - p);
-    std::memcpy(out, p, length);
-    return out + length;
+    return end;
 }
 
 } // namespace
@@ -71,7 +102,8 @@ char* FormatFixed2(double value, char* out)
     if (negative) *out++ = '-';
     out = WriteUnsigned(hundredths / 100, out);
     unsigned cents = static_cast<unsigned>(hundredths % 100);
-    *out++ = '.';
-    std::memcpy(out, kTwoDigits + 2 * cents, 2);
-    return out + 2;
+    out[0] = '.';
+    out[1] = kTwoDigits[2 * cents];
+    out[2] = kTwoDigits[2 * cents + 1];
+    return out + 3;
 }

@@ -13,7 +13,9 @@
 
 class CDxfLineReader {
 public:
-    explicit CDxfLineReader(CSourceFile& file, size_t chunkSize = 256 * 1024);
+    // Reads `chunkSize` bytes at a time; 0 takes 256 KiB, or less for a
+    // smaller source.
+    explicit CDxfLineReader(CByteSource& source, size_t chunkSize = 0);
 
     // The next line, valid until the next call; false at the end of the text.
     bool Next(std::string_view& line)
@@ -50,7 +52,7 @@ private:
     bool NextAcrossChunks(std::string_view& line);
     bool Refill();
 
-    CSourceFile& m_file;
+    CByteSource& m_source;
     std::unique_ptr<char[]> m_buffer;
     size_t m_capacity;      // bytes for data, without the guard
     const char* m_cursor;   // start of the next line

@@ -3,14 +3,18 @@
 #include <new>
 #include <system_error>
 
-CPointFiler::CPointFiler(CPolyLineList& list, CRunContext& context) : m_list(list), m_context(context)
+CPointFiler::CPointFiler(CPolyLineList& list, CRunContext& context)
+    : m_list(list), m_context(context), m_nBatch(kBatchAlone)
 {
-    m_filling.reserve(kBatch);
-    try {
-        m_thread = std::thread([this] { FileBatches(); });
-    } catch (const std::system_error&) {
-        // No second thread to be had: the reading thread files the points itself.
+    if (list.UsesHelperThreads()) {
+        try {
+            m_thread = std::thread([this] { FileBatches(); });
+            m_nBatch = kBatch;
+        } catch (const std::system_error&) {
+            // No second thread to be had: the reading thread files the points itself.
+        }
     }
+    m_filling.reserve(m_nBatch);
 }
 
 void CPointFiler::HandOver()
@@ -28,7 +32,7 @@ void CPointFiler::HandOver()
         m_spare.pop_back();
     } else {
         m_filling = {};
-        m_filling.reserve(kBatch);
+        m_filling.reserve(m_nBatch);
     }
     m_changed.notify_all();
 }

@@ -22,7 +22,7 @@ public:
     void Add(double primary, double secondary, double z)
     {
         m_filling.push_back({primary, secondary, z});
-        if (m_filling.size() == kBatch) HandOver();
+        if (m_filling.size() == m_nBatch) HandOver();
     }
 
     // Files what is left and waits until every point is filed; throws
@@ -35,7 +35,10 @@ private:
     struct Point {
         double primary, secondary, z;
     };
+    // Points handed over at once: enough to make the hand-over rare; without
+    // a filing thread, just enough to fetch ahead within a batch.
     static constexpr size_t kBatch = 4096;
+    static constexpr size_t kBatchAlone = 256;
     static constexpr size_t kBatchesInFlight = 4;
 
     void HandOver();
@@ -45,6 +48,7 @@ private:
 
     CPolyLineList& m_list;
     CRunContext& m_context;
+    size_t m_nBatch;
     // Written for every point by the reading thread: on a cache line of its
     // own, away from what the filing thread reads.
     alignas(64) std::vector<Point> m_filling;

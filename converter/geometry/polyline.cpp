@@ -18,6 +18,13 @@ uint64_t Bits(double value)
     return bits;
 }
 
+double FromBits(uint64_t bits)
+{
+    double value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
 uint64_t Hash(double value)
 {
     uint64_t h = value == 0.0 ? 0 : Bits(value); // -0 files with 0
@@ -30,7 +37,12 @@ uint64_t Hash(double value)
 
 } // namespace
 
-CPolyLine::CPolyLine(double key) : m_dKey(key) { Rehash(4); }
+CPolyLine::CPolyLine(double key, CTablePool& pool) : m_dKey(key), m_pool(pool) { Rehash(4); }
+
+CPolyLine::~CPolyLine()
+{
+    if (m_vertices) m_pool.Free(m_vertices, m_nCapacity * sizeof(Slot));
+}
 
 bool CPolyLine::IsEmpty(const Slot& slot) const { return Bits(slot.secondary) == kFreeBits; }
 
@@ -66,10 +78,10 @@ int CPolyLine::AddVertex(double primary, double secondary, double z)
 
 void CPolyLine::Rehash(size_t capacity)
 {
-    std::unique_ptr<Slot[]> old = std::move(m_vertices);
+    Slot* old = m_vertices;
     size_t oldCapacity = m_nCapacity;
     size_t count = m_bInOrder ? m_nSize : oldCapacity;
-    m_vertices.reset(new Slot[capacity]);
+    m_vertices = static_cast<Slot*>(m_pool.Allocate(capacity * sizeof(Slot)));
     m_nCapacity = capacity;
     double free;
     std::memcpy(&free, &kFreeBits, sizeof free);
@@ -81,23 +93,40 @@ void CPolyLine::Rehash(size_t capacity)
         m_vertices[i] = old[k];
     }
     m_bInOrder = false;
+    if (old) m_pool.Free(old, oldCapacity * sizeof(Slot));
 }
+
+namespace {
+
+// The bits of a double as an unsigned number of the same order (negative
+// values with all bits flipped, positive ones with the sign bit set), so that
+// sorting compares integers. DoubleBits undoes OrderedBits.
+uint64_t OrderedBits(uint64_t bits) { return bits ^ ((0 - (bits >> 63)) | (uint64_t{1} << 63)); }
+uint64_t DoubleBits(uint64_t ordered) { return ordered ^ ((0 - (~ordered >> 63)) | (uint64_t{1} << 63)); }
+
+bool IsNaNBits(uint64_t bits) { return (bits & ~(uint64_t{1} << 63)) > 0x7ff0000000000000ULL; }
+
+} // namespace
 
 // Moves the vertices to the front of the table in ascending order. The table
 // is then no longer a hash table; a later AddVertex rebuilds it.
 void CPolyLine::PutInOrder()
 {
     if (m_bInOrder) return;
+    // The secondaries are sorted as ordered bits, held in the slots' doubles.
+    Slot* slots = m_vertices;
     size_t used = 0;
     for (size_t i = 0; i < m_nCapacity; ++i)
-        if (!IsEmpty(m_vertices[i])) m_vertices[used++] = m_vertices[i];
-    // NaN (which no input produces) sorts last, so that the order stays strict.
-    std::sort(m_vertices.get(), m_vertices.get() + used, [](const Slot& a, const Slot& b) {
-        return a.secondary < b.secondary || (std::isnan(b.secondary) && !std::isnan(a.secondary));
-    });
-    double free;
-    std::memcpy(&free, &kFreeBits, sizeof free);
-    for (size_t i = used; i < m_nCapacity; ++i) m_vertices[i].secondary = free;
+        if (!IsEmpty(slots[i])) slots[used++] = {FromBits(OrderedBits(Bits(slots[i].secondary))), slots[i].z};
+    std::sort(slots, slots + used, [](const Slot& a, const Slot& b) { return Bits(a.secondary) < Bits(b.secondary); });
+    // A NaN (which no input produces) sorts last, so that the order stays
+    // strict; as ordered bits, those with the sign bit come first.
+    size_t negativeNaNs = 0;
+    while (negativeNaNs < used && IsNaNBits(DoubleBits(Bits(slots[negativeNaNs].secondary)))) ++negativeNaNs;
+    std::rotate(slots, slots + negativeNaNs, slots + used);
+    for (size_t i = 0; i < used; ++i) slots[i].secondary = FromBits(DoubleBits(Bits(slots[i].secondary)));
+    double free = FromBits(kFreeBits);
+    for (size_t i = used; i < m_nCapacity; ++i) slots[i].secondary = free;
     if (!m_otherZero.empty()) std::sort(m_otherZero.begin(), m_otherZero.end());
     m_bInOrder = true;
 }
@@ -113,13 +142,4 @@ CVertex CPolyLine::VertexAt(size_t i) const
     vertex.Set(primary, slot.secondary, slot.z);
     if (m_bSwapped) vertex.SwapXY();
     return vertex;
-}
-
-std::vector<CVertex> CPolyLine::Vertices()
-{
-    PutInOrder();
-    std::vector<CVertex> vertices;
-    vertices.reserve(m_nSize);
-    for (size_t i = 0; i < m_nSize; ++i) vertices.push_back(VertexAt(i));
-    return vertices;
 }

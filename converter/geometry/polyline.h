@@ -1,8 +1,8 @@
 #pragma once
 #include <cstdint>
-#include <memory>
 #include <vector>
 
+#include "table_pool.h"
 #include "vertex.h"
 
 class CDxfOutput;
@@ -17,8 +17,9 @@ class CDxfOutput;
 // secondary value and z (the sign of a zero primary is kept apart).
 class CPolyLine {
 public:
-    explicit CPolyLine(double key);
-    virtual ~CPolyLine() = default;
+    // The vertex table comes from `pool`, which must outlive the polyline.
+    CPolyLine(double key, CTablePool& pool);
+    virtual ~CPolyLine();
 
     CPolyLine(const CPolyLine&) = delete;
     CPolyLine& operator=(const CPolyLine&) = delete;
@@ -35,16 +36,13 @@ public:
     // Exchanges primary and secondary of every vertex (Y reference output).
     void SwapXY() { m_bSwapped = !m_bSwapped; }
 
-    // Emits POLYLINE, the vertices in order, SEQEND.
+    // Emits POLYLINE, the vertices in order, SEQEND (defined with the DXF
+    // writer, in dxf/dxf_writer.cpp).
     void Write(CDxfOutput& file);
 
     // Puts the vertices in order for writing; filing a point afterwards
     // rebuilds the lookup table.
     void PutInOrder();
-
-    // The vertices in ascending order (a copy).
-    std::vector<CVertex> Vertices();
-    size_t Size() const { return m_nSize; }
 
     const double m_dKey;
 
@@ -59,7 +57,8 @@ private:
     void Rehash(size_t capacity);
     CVertex VertexAt(size_t i) const;
 
-    std::unique_ptr<Slot[]> m_vertices; // hash table; after PutInOrder, the sorted vertices first
+    CTablePool& m_pool;
+    Slot* m_vertices = nullptr;           // hash table; after PutInOrder, the sorted vertices first
     size_t m_nCapacity = 0;
     size_t m_nSize = 0;
     bool m_bInOrder = false;              // m_vertices holds the sorted run, not the hash table

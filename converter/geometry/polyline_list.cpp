@@ -18,7 +18,7 @@ uint64_t HashKey(double key)
 
 } // namespace
 
-CPolyLineList::CPolyLineList() : m_keys(16, KeySlot{0.0, nullptr}) {}
+CPolyLineList::CPolyLineList(HelperThreads helpers) : m_helpers(helpers), m_keys(16, KeySlot{0.0, nullptr}) {}
 
 CPolyLine* CPolyLineList::Find(double key) const
 {
@@ -70,7 +70,7 @@ void CPolyLineList::AddPoint(CRunContext& context, double primary, double second
     CPolyLine* polyLine = m_last && m_last->m_dKey == primary ? m_last : Find(primary);
     if (!polyLine) {
         if ((m_polyLines.size() + 1) * 2 > m_keys.size()) GrowKeys();
-        m_polyLines.push_back(std::make_unique<CPolyLine>(primary));
+        m_polyLines.push_back(std::make_unique<CPolyLine>(primary, m_tables));
         polyLine = m_polyLines.back().get();
         size_t mask = m_keys.size() - 1;
         size_t i = HashKey(primary) & mask;

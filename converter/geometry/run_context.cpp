@@ -1,6 +1,6 @@
 #include "run_context.h"
 
-#include <chrono>
+#include <cstdio>
 #include <new>
 #include <thread>
 
@@ -29,10 +29,10 @@ void PerformConversion(CRunContext& context)
         list.WriteDxf(context);
 }
 
-unsigned RunConversion(CRunContext& context)
+unsigned RunConversion(CRunContext& context, std::chrono::milliseconds startPause)
 {
     context.m_bRunning = 1;
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    if (startPause.count() > 0) std::this_thread::sleep_for(startPause);
     try {
         PerformConversion(context);
     } catch (const std::bad_alloc&) {
@@ -43,4 +43,13 @@ unsigned RunConversion(CRunContext& context)
     // program, and the worker has nothing left to do.
     context.m_bRunning = 0;
     return 0;
+}
+
+std::string FormatRunSummary(const CRunContext& context, bool ended)
+{
+    char text[160];
+    int length = std::snprintf(text, sizeof text, "%06d SourceLines\n%06d Points\n%06d PolyLines\n\n%06d WritePolyLines%s",
+                               int(context.m_nSourceLines), int(context.m_nPoints), int(context.m_nPolyLines),
+                               int(context.m_nWritePolyLines), ended ? "\n\nTerminate Process" : "");
+    return std::string(text, length > 0 ? size_t(length) : 0);
 }

@@ -3,6 +3,7 @@
 // thread works on it; each flag and counter is one aligned 32-bit word with a
 // single writer, read by the other thread without a lock.
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <string>
 
@@ -71,10 +72,36 @@ public:
     void ResetForRun();
 };
 
-// Runs one whole conversion as the worker thread does: raises m_bRunning,
-// waits 500 ms, reads, writes unless cancelled, clears m_bRunning. Returns 0.
-unsigned RunConversion(CRunContext& context);
+// The worker's pause before it reads: time for an abort before anything is touched.
+inline constexpr std::chrono::milliseconds kStartPause{500};
+
+// Starts a run on a worker that `startWorker` creates (it returns false when
+// no thread could be had). The counters are reset and m_bRunning is raised
+// here, before the worker exists, so that a poll in between never takes a
+// worker that has not begun for a run that has ended; without a worker the
+// flag comes down again. Returns whether the worker started.
+template <class StartWorker>
+bool StartRun(CRunContext& context, StartWorker&& startWorker)
+{
+    context.ResetForRun();
+    context.m_bRunning = 1;
+    if (startWorker()) return true;
+    context.m_bRunning = 0;
+    return false;
+}
+
+// The worker's procedure, for the dialog and the console tool alike: raises
+// m_bRunning, waits `startPause`, reads, writes unless cancelled, records how
+// the run ended in m_outcome (running out of memory included) and clears
+// m_bRunning as its last touch of the context. Returns 0.
+unsigned RunConversion(CRunContext& context, std::chrono::milliseconds startPause = kStartPause);
 
 // The reading and writing of a run without the start pause or the running
 // flag: a fresh polyline list is read, written unless cancelled and dropped.
+// Throws std::bad_alloc when the drawing does not fit in memory.
 void PerformConversion(CRunContext& context);
+
+// The counters as the dialog's status area and the console tool show them:
+// each zero-padded to six digits, one a line; "Terminate Process" follows
+// once the run has ended.
+std::string FormatRunSummary(const CRunContext& context, bool ended);

@@ -17,16 +17,6 @@ public:
         m_dZ = z;
     }
 
-    // -1 when (primary, secondary) orders before this vertex, 0 when equal, 1 after.
-    int Compare(double primary, double secondary) const
-    {
-        if (primary < m_dPrimary) return -1;
-        if (primary != m_dPrimary) return 1;
-        if (secondary < m_dSecondary) return -1;
-        if (secondary == m_dSecondary) return 0;
-        return 1;
-    }
-
     void SwapXY()
     {
         double primary = m_dPrimary;
@@ -34,6 +24,7 @@ public:
         m_dSecondary = primary;
     }
 
-    // Emits the VERTEX entity with its layer and the three coordinates.
+    // Emits the VERTEX entity with its layer and the three coordinates
+    // (defined with the DXF writer, in dxf/dxf_writer.cpp).
     void Write(CDxfOutput& file) const;
 };

@@ -5,7 +5,6 @@
 #include "about_dlg.h"
 #include "framework/app.h"
 #include "framework/file_dialog.h"
-#include "status_text.h"
 
 namespace {
 
@@ -83,14 +82,10 @@ void CConverterDlg::OnOK()
     if (m_bRunning) return;
 
     UpdateData(true);
-    ResetForRun();
     m_strStatus.clear();
     UpdateData(false);
-
-    // Raised before the thread exists: the first poll must not take a late
-    // thread start for the end of the run.
-    m_bRunning = 1;
-    if (!m_worker.Begin(ConversionThread, this)) m_bRunning = 0; // the poll then reports an empty run
+    // Without a worker the first poll reports an empty run.
+    StartRun(*this, [this] { return m_worker.Begin(ConversionThread, this); });
 
     ShowInputControls(false);
     ShowWindow(GetDlgItem(IDC_STATUS), SW_SHOW);
@@ -116,15 +111,13 @@ bool CConverterDlg::OnTimer(UINT_PTR id)
     // The flag first: the worker clears it after its last count, so counters
     // read after a clear flag are final.
     bool running = m_bRunning != 0;
-    m_strStatus = FormatStatus(m_nSourceLines, m_nPoints, m_nPolyLines, m_nWritePolyLines);
+    m_strStatus = FormatRunSummary(*this, !running);
+    UpdateData(false);
     if (running) {
-        UpdateData(false);
         SetTimer(m_hWnd, kPollTimer, kPollMs, nullptr);
         return true;
     }
 
-    m_strStatus += kTerminateProcess;
-    UpdateData(false);
     // This thread sleeps through the pause: paint the summary before it, and
     // let the window system show it (Wine copies a window's drawing to the
     // screen only when its thread looks at its messages; nothing is taken

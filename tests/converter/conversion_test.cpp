@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <limits>
 #include <thread>
 
+#include "file_io.h"
 #include "polyline_list.h"
 #include "test_files.h"
 
@@ -114,4 +116,40 @@ TEST(RunConversion, PausesThenCountsOnlyUpwardsWhileTheWorkerRuns)
     EXPECT_EQ(aborted.m_bRunning, 0);
     EXPECT_EQ(aborted.m_nSourceLines, 0);
     EXPECT_FALSE(std::filesystem::exists(folder / "aborted.dxf"));
+}
+
+// The writer sorts each polyline's coordinates as integers made from their
+// bits: the order must still be that of the numbers, from -inf to +inf, with
+// -0 and 0 as one value and a NaN (only reachable through AddPoint) last.
+TEST(Conversion, VerticesComeOutInNumericOrderFromMinusToPlusInfinity)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double order[] = {-inf, -1e22, -2.5, -1e-300, 0.0, 1e-300, 0.25, 3.0, 1e22, inf};
+    for (HelperThreads helpers : {HelperThreads::Use, HelperThreads::None}) {
+        CRunContext context;
+        CPolyLineList list(helpers);
+        list.AddPoint(context, 7.0, -nan, 1.0);
+        for (int i = 9; i >= 0; --i) list.AddPoint(context, 7.0, order[i], double(i));
+        list.AddPoint(context, 7.0, -0.0, 99.0); // equals 0: dropped
+        list.AddPoint(context, 7.0, nan, 2.0);
+        struct Text : CByteSink {
+            bool Write(const char* data, size_t size) override { return text.append(data, size), true; }
+            std::string text;
+        } sink;
+        ASSERT_TRUE(list.WriteDxf(context, sink));
+        EXPECT_EQ(context.m_nPoints, 12);
+        std::string expected;
+        for (const char* y : {"-inf", "-10000000000000000000000.00", "-2.50", "-0.00", "0.00", "0.00", "0.25", "3.00",
+                              "10000000000000000000000.00", "inf"})
+            expected += std::string("20\r\n") + y + "\r\n";
+        std::string found;
+        for (size_t at = sink.text.find("\r\n20\r\n"); at != std::string::npos; at = sink.text.find("\r\n20\r\n", at + 1)) {
+            size_t end = sink.text.find("\r\n", at + 6);
+            std::string line = sink.text.substr(at + 2, end + 2 - at - 2);
+            if (line != "20\r\n0.0\r\n") found += line; // not the POLYLINE's own point
+        }
+        EXPECT_EQ(found.substr(0, expected.size()), expected);
+        EXPECT_NE(found.find("nan", expected.size()), std::string::npos) << "the NaNs come last";
+    }
 }
