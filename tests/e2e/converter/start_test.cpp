@@ -123,18 +123,22 @@ TEST(Start, OneArgumentFillsTheSourceAndWaits)
 TEST(Start, TwoArgumentsConvertAtOnceWithXReferenceAndClose)
 {
     TempFolder folder;
-    std::filesystem::path source = folder / "cross section.dxf";
+    // Japanese names whose Shift-JIS trail byte is 0x5C (表, ソ, 能), the
+    // source's last one right before its closing quote.
+    std::filesystem::path work = folder / L"表示ソフト";
+    std::filesystem::path source = work / L"断面 表";
+    std::filesystem::create_directories(work);
     std::filesystem::copy_file(kSample, source);
 
     // A quoted path with a blank, then tabs and blanks before the second,
     // which names the output in the program's working folder.
     auto start = std::chrono::steady_clock::now();
-    Trenvika app(Quoted(source) + L" \t\t  out.dxf", folder.Path());
+    Trenvika app(Quoted(source) + L" \t\t  結果能.dxf", work);
     ASSERT_TRUE(app.dialog);
     EXPECT_TRUE(app.ShowsStatus()); // started during initialisation, before it was first shown
     EXPECT_EQ(ItemText(app.dialog, IDCANCEL), L"中断");
     EXPECT_EQ(ItemText(app.dialog, IDC_SOURCE), source.wstring());
-    EXPECT_EQ(ItemText(app.dialog, IDC_OUTPUT), L"out.dxf");
+    EXPECT_EQ(ItemText(app.dialog, IDC_OUTPUT), L"結果能.dxf");
     EXPECT_TRUE(IsItemChecked(app.dialog, IDC_REFERENCE_X));
 
     ASSERT_TRUE(WaitUntil([&] { return app.SummaryShown(); }, 20000));
@@ -151,5 +155,5 @@ TEST(Start, TwoArgumentsConvertAtOnceWithXReferenceAndClose)
     auto pause = std::chrono::duration_cast<ms>(closed - summary).count();
     EXPECT_GE(pause, 900);
     EXPECT_LE(pause, 2500);
-    EXPECT_TRUE(ReadBytes(folder / "out.dxf") == Golden(L"x")) << "the output differs from trenvika-cli's";
+    EXPECT_TRUE(ReadBytes(work / L"結果能.dxf") == Golden(L"x")) << "the output differs from trenvika-cli's";
 }
