@@ -171,7 +171,7 @@ void ApplyAssociations(bool make)
 {
     char folder[kPathSize];
     ReadInstallFolder(folder);
-    ForEachNumberedSection(ScriptPath(), "Ext", "Ext", [&](int, const char* section) {
+    ForEachNumberedSection(ScriptPath(), kExtSections, [&](int, const char* section) {
         Association a;
         ReadAssociation(section, a);
         // Without a file type the paths would name the classes root itself.

@@ -103,7 +103,7 @@ void CopyStep::MakeFolders()
     CopyText(folder, m_szInstallFolder);
     int index = MakeFolderChain(folder, 0);
     // Extra folders are joined as written, without macros.
-    ForEachListedValue(ScriptPath(), "MakeDirectory", "", 1, kPathSize, [&](int, const char* name) {
+    ForEachListedValue(ScriptPath(), kMakeDirectoryEntries, [&](int, const char* name) {
         if (CopyText(folder, m_szInstallFolder) && JoinPath(folder, name)) index = MakeFolderChain(folder, index);
     });
     WriteScriptText("MakedDirectory", "Count", KeyNumber(index));
@@ -112,7 +112,7 @@ void CopyStep::MakeFolders()
 bool CopyStep::ReadEntry(int index, CopyEntry& entry) const
 {
     char value[kPathSize];
-    if (ReadScriptText("CopyFile", KeyNumber(index), value) == 0) return false;
+    if (ReadScriptText(kCopyFileEntries.section, KeyNumber(index), value) == 0) return false;
     CopyText(entry.path, TakeCopyMarks(value, entry.marks));
     if (!CopyText(entry.source, m_szSourceFolder) || !JoinPath(entry.source, entry.path)) entry.source[0] = '\0';
     ResolvePath(entry.path, m_szInstallFolder, entry.destination, false);

@@ -90,7 +90,7 @@ void RemoveSettingsKey(HKEY hive, const char* base, const char* leaf, const char
 
 void ApplyRegList(bool make)
 {
-    ForEachListedValue(ScriptPath(), "Reg", make ? "Make" : "Erase", 0, kLongValueSize, [&](int, char* entry) {
+    ForEachListedValue(ScriptPath(), make ? kRegMake : kRegErase, [&](int, char* entry) {
         if (make)
             WriteRegEntry(entry);
         else

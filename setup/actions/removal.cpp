@@ -30,19 +30,19 @@ struct RemovalPlan {
     std::vector<std::string> programChain;
 };
 
-std::vector<std::string> LoggedNewestFirst(const char* section)
+std::vector<std::string> LoggedNewestFirst(const KeyList& log)
 {
     std::vector<std::string> entries;
     char path[kPathSize];
-    for (int index = ReadScriptInt(section, "Count") - 1; index >= 0; --index)
-        if (ReadScriptText(section, KeyNumber(index), path) != 0) entries.push_back(path);
+    for (int index = ReadScriptInt(log.section, log.countKey) - 1; index >= 0; --index)
+        if (ReadScriptText(log.section, KeyNumber(index), path) != 0) entries.push_back(path);
     return entries;
 }
 
-std::vector<std::string> ListedAndResolved(const char* section, int first, const char* installFolder)
+std::vector<std::string> ListedAndResolved(const KeyList& list, const char* installFolder)
 {
     std::vector<std::string> paths;
-    ForEachListedValue(ScriptPath(), section, "", first, kPathSize, [&](int, const char* value) {
+    ForEachListedValue(ScriptPath(), list, [&](int, const char* value) {
         char path[kPathSize];
         ResolvePath(value, installFolder, path, false);
         if (path[0]) paths.push_back(path);
@@ -80,10 +80,10 @@ RemovalPlan ReadRemovalPlan()
     char installFolder[kPathSize];
     ReadInstallFolder(installFolder);
     plan.force = ReadScriptInt("Del", "Force") != 0;
-    plan.patterns = ListedAndResolved("Del", 0, installFolder);
-    plan.copiedFiles = LoggedNewestFirst("CopiedFile");
-    plan.foldersToRemove = ListedAndResolved("DirRemove", 1, installFolder);
-    std::vector<std::string> made = LoggedNewestFirst("MakedDirectory");
+    plan.patterns = ListedAndResolved(kDelPatterns, installFolder);
+    plan.copiedFiles = LoggedNewestFirst(kCopiedFileLog);
+    plan.foldersToRemove = ListedAndResolved(kDirRemoveEntries, installFolder);
+    std::vector<std::string> made = LoggedNewestFirst(kMadeFolderLog);
     plan.programChain = ProgramChain(made);
     for (const std::string& folder : made)
         if (!Logs(plan.programChain, folder)) plan.madeFolders.push_back(folder);

@@ -1,5 +1,7 @@
 #include "run_programs.h"
 
+#include <cstring>
+
 #include <shellapi.h>
 
 #include "background.h"
@@ -72,7 +74,8 @@ void ExecuteTarget(HWND dialog, const char* target, RunWindow window, bool silen
 
 void RunProgramList(HWND dialog, const char* listName)
 {
-    ForEachListedValue(ScriptPath(), "Go2", listName, 0, kLongValueSize, [&](int, char* entry) {
+    const KeyList& list = std::strcmp(listName, "Make") == 0 ? kGo2Make : kGo2Erase;
+    ForEachListedValue(ScriptPath(), list, [&](int, char* entry) {
         RunEntry run;
         SplitRunEntry(entry, run);
         char target[kLongValueSize];

@@ -16,6 +16,16 @@ void SetupFolder(char* out)
     separator[driveRoot ? 1 : 0] = '\0';
 }
 
+void PathBesideSetup(const char* name, char* out)
+{
+    if (!IsRelativePath(name)) {
+        CopyText(out, kPathSize, name);
+        return;
+    }
+    SetupFolder(out);
+    JoinPath(out, kPathSize, name);
+}
+
 bool IsInstalledCopy()
 {
     if (ReadScriptInt("CopiedFile", "Count") == 0) return false;

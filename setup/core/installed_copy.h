@@ -13,3 +13,8 @@ bool IsInstalledCopy();
 // The folder that holds the running program and its script (a drive's root
 // with its backslash): where the files of the product come from.
 void SetupFolder(char* out);
+
+// A file name of the script as setup's own files take it: a relative name
+// lies beside setup, wherever setup was started from; an absolute one
+// stands. `out` is kPathSize bytes, empty when the path does not fit.
+void PathBesideSetup(const char* name, char* out);

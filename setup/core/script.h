@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "numbered_key.h"
+#include "script_vocabulary.h"
 #include "text_limits.h"
 
 // The running program's path, and the running script: "Setup.ini" in the
@@ -45,33 +46,32 @@ size_t ReadScriptText(const char* section, const char* key, char (&out)[N], cons
     return ReadScriptText(section, key, out, N, fallback);
 }
 
-// Numbered lists end at the first gap. Calls fn(index, value) for the keys
-// prefix+first, prefix+(first+1), ... of `section` until one is missing or
-// empty, each read into `valueSize` bytes; returns the number of entries.
-// Keys "%d": prefix "". Reg and Go2: prefix "Make" or "Erase", kLongValueSize.
+// Calls fn(index, value) for the entries of a numbered key list of the
+// vocabulary ("3", "Make3"), each read into the list's value size, until
+// the first missing or empty one; returns the number of entries. (Lists
+// with a count key, the logs and the ReadMe lines, are read by index.)
 template <class Fn>
-int ForEachListedValue(const char* script, const char* section, const char* prefix, int first,
-                       size_t valueSize, Fn fn)
+int ForEachListedValue(const char* script, const KeyList& list, Fn fn)
 {
-    std::unique_ptr<char[]> value(new char[valueSize]);
+    std::unique_ptr<char[]> value(new char[list.valueSize]);
     int count = 0;
-    for (int index = first;; ++index, ++count) {
-        if (ReadProfileText(script, section, NameWithNumber(prefix, index), value.get(), valueSize) == 0)
+    for (int index = list.first;; ++index, ++count) {
+        if (ReadProfileText(script, list.section, NameWithNumber(list.prefix, index), value.get(), list.valueSize) == 0)
             return count;
         fn(index, value.get());
     }
 }
 
 // Numbered sections ("Menu%d", "Send%d", "Ext%d") from 0 until the first
-// whose `key` (Name, or Ext for "Ext%d") is empty; calls fn(index, sectionName).
+// whose end key (Name, or Ext for "Ext%d") is empty; calls fn(index, sectionName).
 template <class Fn>
-int ForEachNumberedSection(const char* script, const char* prefix, const char* key, Fn fn)
+int ForEachNumberedSection(const char* script, const SectionList& sections, Fn fn)
 {
     char value[kPathSize];
     int count = 0;
     for (int index = 0;; ++index, ++count) {
-        NumberedName section = NameWithNumber(prefix, index);
-        if (ReadProfileText(script, section, key, value) == 0) return count;
+        NumberedName section = NameWithNumber(sections.prefix, index);
+        if (ReadProfileText(script, section, sections.endKey, value) == 0) return count;
         fn(index, static_cast<const char*>(section));
     }
 }

@@ -125,9 +125,11 @@ void SetupDialog::SetTitle()
 
 void SetupDialog::LoadDialogIcons()
 {
-    char file[kPathSize];
-    if (ReadScriptText("Desktop", "Icon", file) == 0) return;
-    // The index comes from section Check; the file name is used as written.
+    char name[kPathSize], file[kPathSize];
+    if (ReadScriptText("Desktop", "Icon", name) == 0) return;
+    // The index comes from section Check; the name takes no macros. A
+    // relative one lies beside setup, wherever setup was started from.
+    PathBesideSetup(name, file);
     int index = ReadScriptInt("Check", "IconNo");
     DialogIcons& icons = g_setup.dialogIcons;
     ExtractIconExA(file, index, &icons.large, &icons.little, 1);

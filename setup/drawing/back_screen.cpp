@@ -9,6 +9,6 @@
 void DrawBackScreen(HDC surface, const RECT& area, const char* baseFolder, const char* script)
 {
     std::vector<std::string> lines;
-    ForEachListedValue(script, "Back", "", 0, kPathSize, [&](int, const char* line) { lines.emplace_back(line); });
+    ForEachListedValue(script, kBackLines, [&](int, const char* line) { lines.emplace_back(line); });
     RunDrawingScript(surface, area, baseFolder, lines);
 }

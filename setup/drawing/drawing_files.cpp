@@ -4,6 +4,7 @@
 
 #include <new>
 
+#include "installed_copy.h"
 #include "paths.h"
 #include "scoped_handle.h"
 #include "text_limits.h"
@@ -33,8 +34,11 @@ bool ReadWholeFile(const char* path, FileBytes& file)
 
 bool ReadDrawingFile(const char* argument, const char* baseFolder, FileBytes& file)
 {
+    // Against the base folder, then as written: relative to setup's own
+    // folder, wherever setup was started from.
     char resolved[kPathSize];
     ResolvePath(argument, baseFolder, resolved, false);
     if (resolved[0] && ReadWholeFile(resolved, file)) return true;
-    return ReadWholeFile(argument, file);
+    PathBesideSetup(argument, resolved);
+    return resolved[0] && ReadWholeFile(resolved, file);
 }

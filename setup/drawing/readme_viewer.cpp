@@ -146,10 +146,10 @@ bool ReadmeViewer::ShowText(const char* file)
 // setup runs (install, version-up, installed).
 void ReadmeViewer::ShowPages()
 {
-    int count = std::clamp(ReadScriptInt("Readme", "No"), 0, kMaxPageLines);
+    int count = std::clamp(ReadScriptInt(kReadmeLines.section, kReadmeLines.countKey), 0, kMaxPageLines);
     char line[kPathSize];
     for (int i = 0; i < count; ++i) {
-        ReadScriptText("Readme", KeyNumber(i), line);
+        ReadScriptText(kReadmeLines.section, KeyNumber(i), line);
         m_lines.emplace_back(line); // empty lines too: the count says how many
     }
     m_bPageMode = true;

@@ -45,7 +45,7 @@ void OpenLastGo()
     // Without a menu folder of its own the product launches nothing at all.
     if ((named[0] == '\0' && name[0] == '\0') || !FormMenuFolder(named, programs, name, folder)) return;
 
-    int listed = ForEachListedValue(script, "LastGo", "", 0, kPathSize, [&](int, const char* value) {
+    int listed = ForEachListedValue(script, kLastGoEntries, [&](int, const char* value) {
         char link[kPathSize];
         if (!EntryLinkPath(folder, value, link)) return;
         OpenShortcut(link);

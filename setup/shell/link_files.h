@@ -4,12 +4,12 @@
 // folders ("Tools\Readme"): they are made as needed and go when emptied.
 #include "script.h"
 
-// Calls fn(section, name) for the entry sections `prefix`0, `prefix`1, ...
-// of `script` ("Menu", "Send") up to the first without a Name.
+// Calls fn(section, name) for the entry sections "Menu0", "Menu1", ... (or
+// "Send0", ...) of `script` up to the first without a Name.
 template <class Fn>
-void ForEachShortcutEntry(const char* script, const char* prefix, Fn fn)
+void ForEachShortcutEntry(const char* script, const SectionList& sections, Fn fn)
 {
-    ForEachNumberedSection(script, prefix, "Name", [&](int, const char* section) {
+    ForEachNumberedSection(script, sections, [&](int, const char* section) {
         char name[kPathSize];
         ReadProfileText(script, section, "Name", name);
         fn(section, static_cast<const char*>(name));

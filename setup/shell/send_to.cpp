@@ -16,7 +16,7 @@ void CreateSendToEntries(const char* script, const char* sendTo)
 {
     if (!CreateDirectoryA(sendTo, nullptr) && !PathExists(sendTo)) return;
     bool noShellLink = false;
-    ForEachShortcutEntry(script, "Send", [&](const char* section, const char* name) {
+    ForEachShortcutEntry(script, kSendSections, [&](const char* section, const char* name) {
         char link[kPathSize];
         if (noShellLink || !CreateEntryFolders(sendTo, name) || !EntryLinkPath(sendTo, name, link)) return;
         noShellLink = MakeShortcut(link, section, script) == ShortcutResult::NoShellLink;
@@ -26,7 +26,7 @@ void CreateSendToEntries(const char* script, const char* sendTo)
 // The Send To folder itself stays: it is the user's.
 void RemoveSendToEntries(const char* script, const char* sendTo)
 {
-    ForEachShortcutEntry(script, "Send", [&](const char*, const char* name) {
+    ForEachShortcutEntry(script, kSendSections, [&](const char*, const char* name) {
         char link[kPathSize];
         if (EntryLinkPath(sendTo, name, link)) DeleteLinkFile(link);
         RemoveEntryFolders(sendTo, name);

@@ -26,7 +26,7 @@ void CreateMenuEntries(const char* script)
     if (folders.menu[0] == '\0') return;
     if (!CreateDirectoryA(folders.menu, nullptr) && !PathExists(folders.menu)) return;
     bool noShellLink = false;
-    ForEachShortcutEntry(script, "Menu", [&](const char* section, const char* name) {
+    ForEachShortcutEntry(script, kMenuSections, [&](const char* section, const char* name) {
         char link[kPathSize];
         if (noShellLink || (!IsBelowPrograms(name) && !CreateEntryFolders(folders.menu, name)) ||
             !MenuEntryLinkPath(folders.menu, folders.programs, name, link))
@@ -43,7 +43,7 @@ void CreateMenuEntries(const char* script)
 // and the menu folder when it is empty.
 void RemoveListedEntries(const char* script, const MenuFolders& folders)
 {
-    ForEachShortcutEntry(script, "Menu", [&](const char*, const char* name) {
+    ForEachShortcutEntry(script, kMenuSections, [&](const char*, const char* name) {
         char link[kPathSize];
         if (MenuEntryLinkPath(folders.menu, folders.programs, name, link)) DeleteLinkFile(link);
         if (!IsBelowPrograms(name)) RemoveEntryFolders(folders.menu, name);
@@ -69,7 +69,7 @@ void RemoveMenuLinks(const char* script)
 {
     MenuFolders folders = ResolveMenuFolder(script);
     if (folders.menu[0] == '\0') return;
-    ForEachShortcutEntry(script, "Menu", [&](const char*, const char* name) {
+    ForEachShortcutEntry(script, kMenuSections, [&](const char*, const char* name) {
         char link[kPathSize];
         if (MenuEntryLinkPath(folders.menu, folders.programs, name, link)) DeleteLinkFile(link);
     });
