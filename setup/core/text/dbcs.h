@@ -9,6 +9,11 @@
 // Japanese system and uses the code page 932 ranges.
 bool IsLeadByte(unsigned char c);
 
+// For the script checker, which reads a script of a code page of its
+// choosing: 932 (Shift-JIS) or a code page without double-byte characters
+// such as 1252. Setup itself never calls it and follows the system.
+void UseTextCodePage(unsigned codePage);
+
 // Lead byte ranges of code page 932 (Shift-JIS): 0x81-0x9F and 0xE0-0xFC.
 bool IsCp932LeadByte(unsigned char c);
 

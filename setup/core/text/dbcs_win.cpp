@@ -2,7 +2,18 @@
 
 #include "dbcs.h"
 
+namespace {
+
+unsigned g_codePage = 0; // the system's ANSI code page
+
+} // namespace
+
 bool IsLeadByte(unsigned char c)
 {
-    return IsDBCSLeadByte(c) != FALSE;
+    return (g_codePage ? IsDBCSLeadByteEx(g_codePage, c) : IsDBCSLeadByte(c)) != FALSE;
+}
+
+void UseTextCodePage(unsigned codePage)
+{
+    g_codePage = codePage;
 }

@@ -36,6 +36,13 @@ RegistryRoot RootOfName(const char* name)
     return RegistryRoot::LocalMachine;
 }
 
+bool IsRootName(const char* name)
+{
+    for (const RootName& entry : kRootNames)
+        if (EqualsNoCase(name, std::strlen(name), entry.name)) return true;
+    return EqualsNoCase(name, std::strlen(name), "HKEY_LOCAL_MACHINE");
+}
+
 char* ParseRegistryErase(char* entry)
 {
     char* path = SplitAtFirstBackslash(entry);

@@ -22,6 +22,9 @@ enum class RegistryRoot {
 // scripts rely on that.
 RegistryRoot RootOfName(const char* name);
 
+// True for the root names that RootOfName knows by name.
+bool IsRootName(const char* name);
+
 // What a Make entry asks for: create the keys of `keyPath` below the root
 // (empty: the root key itself) and, when `valueName` is set, write `data`
 // as the string value of that name ("" is the default value).
