@@ -71,12 +71,16 @@ std::string Bracketed(const std::string& name)
     return "[" + name + "]";
 }
 
-bool IsQuotedWhole(const std::string& written)
+// A value in quotes that the reading takes away. A doubled pair, the way
+// to keep one (""tool.exe" "%1""), is meant and passes.
+bool LosesItsQuotes(const std::string& written)
 {
     size_t first = written.find_first_not_of(" \t");
     size_t last = written.find_last_not_of(" \t\r");
-    return first != std::string::npos && last > first && (written[first] == '"' || written[first] == '\'') &&
-           written[last] == written[first];
+    if (first == std::string::npos || last <= first) return false;
+    char quote = written[first];
+    if ((quote != '"' && quote != '\'') || written[last] != quote) return false;
+    return !(last - first >= 3 && written[first + 1] == quote && written[last - 1] == quote);
 }
 
 bool HasLeadingZero(const std::string& key)
@@ -150,7 +154,7 @@ void ScriptChecker::CheckSectionsAndKeys()
                 Report(key.line, Severity::Warning,
                        "the value is " + std::to_string(key.value->size()) + " characters long; setup reads the first " +
                            std::to_string(size - 1));
-            if (IsQuotedWhole(key.written))
+            if (LosesItsQuotes(key.written))
                 Report(key.line, Severity::Warning,
                        "the quotes around the whole value are removed when it is read: setup reads " + *key.value);
         }
