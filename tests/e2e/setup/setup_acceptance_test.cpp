@@ -1,0 +1,220 @@
+// The distribution that the build makes, on a machine as its user gets it
+// (a Wine prefix made anew for the run), in the language of the run:
+// installed through its welcome page and its dialog with every option
+// ticked; the converter started from its Start-menu entry, from the verb on
+// .dxf files and from Send To; uninstalled through the system's list. Then
+// nothing of the product is left in the registry or in any file of the
+// machine, and every file that the user made is.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <set>
+
+#include "setup_session.h"
+#include "test_registry.h"
+
+using namespace e2e;
+using namespace setup_e2e;
+
+namespace {
+
+const std::wstring kProduct = DIST_TITLE;
+constexpr int kConverterSource = 1000; // the converter's source field
+constexpr int kConverterOutput = 1001;
+
+std::wstring ShellFolder(const wchar_t* name)
+{
+    wchar_t folder[MAX_PATH] = L"";
+    DWORD size = sizeof folder;
+    RegGetValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", name,
+                 RRF_RT_REG_SZ, nullptr, folder, &size);
+    return folder;
+}
+
+std::wstring ProgramFiles()
+{
+    wchar_t folder[MAX_PATH] = L"";
+    DWORD size = sizeof folder;
+    RegGetValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion", L"ProgramFilesDir",
+                 RRF_RT_REG_SZ, nullptr, folder, &size);
+    return folder;
+}
+
+// Every file and folder below `folder`.
+void CollectFiles(const std::wstring& folder, std::set<std::wstring>& entries)
+{
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        std::wstring name = found.cFileName;
+        if (name == L"." || name == L"..") continue;
+        entries.insert(folder + L"\\" + name);
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+            CollectFiles(folder + L"\\" + name, entries);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
+// The machine: every key and value, every file on C:, the user's folders too.
+struct Snapshot {
+    std::set<std::wstring> registry = RegistryEntries();
+    std::set<std::wstring> files;
+    Snapshot() { CollectFiles(L"C:", files); }
+};
+
+// What one snapshot holds and the other not, of what names the product,
+// its company or its setup. (Wine's own bookkeeping changes in between.)
+std::string ProductResidue(const std::set<std::wstring>& before, const std::set<std::wstring>& after)
+{
+    std::string residue;
+    for (const auto& [from, to] : {std::pair{&before, &after}, {&after, &before}})
+        for (const std::wstring& entry : *to) {
+            std::string line;
+            for (wchar_t c : entry) line += c < 128 ? static_cast<char>(std::tolower(c)) : '?';
+            for (const char* name : {"trenvika", "by harnel", "delus.bat", "setup.exe", "setup.ini"})
+                if (!from->count(entry) && line.find(name) != std::string::npos) {
+                    residue += (from == &before ? "left: " : "lost: ") + line + "\n";
+                    break;
+                }
+        }
+    return residue;
+}
+
+// The converter's dialog, wherever the shell started it from.
+HWND FindConverter()
+{
+    return FindWindowWhere(0, [](HWND w) { return Caption(w) == L"Trenvika" && Item(w, kConverterSource); });
+}
+
+void OpenThroughTheShell(const std::wstring& file, const wchar_t* verb = nullptr, const std::wstring& parameters = L"")
+{
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof info;
+    info.lpVerb = verb;
+    info.lpFile = file.c_str();
+    info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
+    info.nShow = SW_SHOWNORMAL;
+    ASSERT_TRUE(ShellExecuteExW(&info)) << Narrow(file);
+}
+
+// Opens the converter through the shell, checks the source it shows and
+// closes it again with Escape (or leaves it to the caller).
+HWND ExpectConverterWith(const std::wstring& source, bool close = true)
+{
+    HWND converter = FindConverter();
+    EXPECT_TRUE(converter);
+    if (!converter) return nullptr;
+    EXPECT_EQ(ItemText(converter, kConverterSource), source);
+    if (close) {
+        PressKey(converter, VK_ESCAPE);
+        EXPECT_TRUE(WaitForWindowGone(converter));
+    }
+    return converter;
+}
+
+} // namespace
+
+TEST(Distribution, InstalledUsedAndUninstalledLeavesNothingButTheUsersFiles)
+{
+    // A surveyor's machine: a CAD program owns .dxf files, and a drawing
+    // waits in the user's documents (its name ends in 表, whose second
+    // byte in Shift-JIS is 0x5C).
+    SetRegText(HKEY_CLASSES_ROOT, ".dxf", "", "SurveyCad.Drawing");
+    SetRegText(HKEY_CLASSES_ROOT, "SurveyCad.Drawing\\shell\\open\\command", "", "notepad.exe \"%1\"");
+    const std::wstring documents = ShellFolder(L"Personal");
+    const std::wstring drawing = documents + Say(L"\\cross section.dxf", L"\\断面 表.dxf");
+    const std::wstring output = documents + Say(L"\\cross section 3d.dxf", L"\\断面 表 3d.dxf");
+    ASSERT_TRUE(CopyFileW((std::wstring(DIST_DIR) + L"\\samples\\cross-section.dxf").c_str(), drawing.c_str(), FALSE));
+    // The distribution as the user unpacked it.
+    const std::wstring medium = ShellFolder(L"Desktop") + L"\\Trenvika setup";
+    std::filesystem::copy(DIST_DIR, medium, std::filesystem::copy_options::recursive);
+    Snapshot before;
+    WineTrash trash;
+
+    // Started from the user's documents: the welcome page first, then its
+    // ReadMe page, then the dialog.
+    Process setup = Process::Launch(medium + L"\\Setup.exe", L"", documents);
+    HWND welcome = FindWindowWhere(setup.Id(), [](HWND w) { return Item(w, 1027) != nullptr; }, 15000);
+    ASSERT_TRUE(welcome);
+    EXPECT_EQ(Caption(Item(welcome, 1024)), L"ReadMe");
+    ScreenshotForReadme(GetAncestor(welcome, GA_ROOTOWNER), L"dist-welcome-" + Language() + L".png", 0); // the screen
+    ClickItem(welcome, 1024);
+    EXPECT_TRUE(WaitUntil([&] { return !IsItemVisible(welcome, 1024); }));
+    ClickItem(welcome, 1027);
+    ASSERT_TRUE(WaitForWindowGone(welcome));
+
+    HWND dialog = FindSetupDialog(setup.Id(), kProduct);
+    ASSERT_TRUE(dialog);
+    const std::wstring folder = ProgramFiles() + L"\\Trenvika";
+    EXPECT_EQ(ItemText(dialog, IDC_FOLDER), folder);
+    for (int id : {IDC_MENU, IDC_EXT, IDC_SEND}) EXPECT_TRUE(IsItemChecked(dialog, id)) << id;
+    EXPECT_FALSE(IsItemChecked(dialog, IDC_DESKTOP));
+    for (int id : {IDC_STARTUP, IDC_COPY, IDC_DELETE_AFTER}) EXPECT_FALSE(IsItemVisible(dialog, id)) << id;
+    ClickItem(dialog, IDC_DESKTOP);
+    ASSERT_TRUE(WaitUntil([&] { return IsItemChecked(dialog, IDC_DESKTOP); }));
+    ScreenshotForReadme(dialog, L"dist-dialog-" + Language() + L".png", 60);
+    ClickItem(dialog, IDOK);
+    EXPECT_TRUE(ProgressShows(dialog, Say(L"Completed.", L"終了しました．")));
+    ASSERT_TRUE(setup.WaitForExit(20000));
+
+    // What the install made.
+    const std::wstring menu = ShellFolder(L"Programs") + L"\\Trenvika";
+    for (const std::wstring& file : {folder + L"\\trenvika.exe", folder + L"\\Setup.exe", folder + L"\\samples",
+                                     menu + L"\\Trenvika.lnk", menu + L"\\ReadMe.lnk", menu + L"\\Samples.lnk",
+                                     ShellFolder(L"Desktop") + L"\\Trenvika.lnk", ShellFolder(L"SendTo") + L"\\Trenvika.lnk"})
+        EXPECT_TRUE(Exists(file)) << Narrow(file);
+    EXPECT_EQ(RegText(HKEY_CLASSES_ROOT, ".dxf"), "SurveyCad.Drawing"); // the CAD program keeps its files
+    EXPECT_EQ(RegText(HKEY_CURRENT_USER, "Software\\By Harnel\\trenvika", "Program"), Narrow(folder) + "\\trenvika.exe");
+
+    // Started again, the distribution, which holds the install's log now,
+    // offers the version-up (its own welcome page first), never to
+    // uninstall, and so delete, itself.
+    Process again = Process::Launch(medium + L"\\Setup.exe", L"", documents);
+    HWND page = FindWindowWhere(again.Id(), [](HWND w) { return Item(w, 1027) != nullptr; }, 15000);
+    ASSERT_TRUE(page);
+    ClickItem(page, 1027);
+    HWND versionUp = FindSetupDialog(again.Id(), kProduct);
+    ASSERT_TRUE(versionUp);
+    EXPECT_EQ(Caption(Item(versionUp, IDC_FOLDER_LABEL)), Say(L"&Folder to version up", L"(&F)バージョンアップ先"));
+    EXPECT_FALSE(IsItemVisible(versionUp, IDC_COPY));
+    ClickItem(versionUp, IDCANCEL);
+    ASSERT_TRUE(again.WaitForExit(10000));
+
+    // The converter from its Start-menu entry, from the verb on .dxf files,
+    // and from Send To, where the user converts the drawing.
+    OpenThroughTheShell(menu + L"\\Trenvika.lnk");
+    ExpectConverterWith(L"");
+    OpenThroughTheShell(drawing, L"Trenvika");
+    ExpectConverterWith(drawing);
+    // Send To hands the files to the shortcut's program after its arguments.
+    OpenThroughTheShell(ShellFolder(L"SendTo") + L"\\Trenvika.lnk", nullptr, L"\"" + drawing + L"\"");
+    HWND converter = ExpectConverterWith(drawing, false);
+    ASSERT_TRUE(converter);
+    ASSERT_TRUE(SetText(Item(converter, kConverterOutput), output));
+    ClickItem(converter, IDOK);
+    EXPECT_TRUE(WaitUntil([&] { return Exists(output) && IsItemVisible(converter, kConverterOutput); }, 20000));
+    PressKey(converter, VK_ESCAPE);
+    EXPECT_TRUE(WaitForWindowGone(converter));
+
+    // Uninstalled through the system's list, without a click and without a
+    // report: everything goes.
+    Process uninstaller = Process::LaunchCommandLine(L"uninstaller.exe --remove Trenvika", documents);
+    bool reported = false;
+    EXPECT_TRUE(WaitUntil([&] {
+        reported = reported || FindMessageBox(0, Say(L"Delete files and folders", L"ファイル・フォルダの削除"), 0);
+        return !Exists(folder);
+    }, 40000, 100));
+    EXPECT_FALSE(reported);
+    EXPECT_TRUE(uninstaller.WaitForExit(10000));
+    EXPECT_TRUE(WaitUntil([] { return !Exists(L"C:\\delus.bat"); }, 5000));
+    EXPECT_TRUE(trash.Holds(L"trenvika.exe"));
+
+    Snapshot after;
+    EXPECT_EQ(ProductResidue(before.registry, after.registry), "");
+    EXPECT_EQ(ProductResidue(before.files, after.files), "");
+    EXPECT_EQ(ReadBytes(drawing), ReadBytes(std::wstring(DIST_DIR) + L"\\samples\\cross-section.dxf"));
+    EXPECT_TRUE(Exists(output));
+    EXPECT_TRUE(Exists(medium + L"\\Setup.exe"));
+    EXPECT_EQ(RegText(HKEY_CLASSES_ROOT, ".dxf"), "SurveyCad.Drawing");
+}
