@@ -27,7 +27,10 @@ void ShowItem(HWND dialog, int id, bool shown)
 
 ReadmeView::Content ReadmeView::Open(HWND dialog, const RECT& screen, int firstPage)
 {
+    Release();
     m_hWnd = dialog;
+    m_bPageMode = false;
+    for (int id : kButtonIds) SetDlgItemTextA(m_hWnd, id, ""); // as the template has them
     m_bAgreement = ReadScriptInt("Go", "Agree") != 0;
     char name[kPathSize];
     if (ReadScriptText("Setup", "Name", name) != 0) SetWindowTextA(m_hWnd, name);

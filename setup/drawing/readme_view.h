@@ -19,8 +19,9 @@ public:
 
     // Lays out `dialog` and fills it from the running script: the title, the
     // window cut to `screen` where it is larger, the end button's text, then
-    // Readme File as text or as pages, of which `firstPage` is drawn.
-    // Nothing: no File, or a text file that cannot be read.
+    // Readme File as text or as pages, of which `firstPage` is drawn on a
+    // black surface, the page buttons without labels before it. Nothing: no
+    // File, or a text file that cannot be read. Opened again, it starts afresh.
     Content Open(HWND dialog, const RECT& screen, int firstPage);
 
     // Sets up the three buttons of page `page` and draws it over what the
