@@ -1,6 +1,6 @@
 # The two commands of the README, over CMake presets. Both install what a
 # fresh Debian 12 machine lacks first (scripts/install-deps.sh).
-.PHONY: demo test bench deps native windows fuzz test-native test-windows test-fuzz dist clean
+.PHONY: demo test bench deps native windows fuzz test-native test-windows test-fuzz dist preview-pictures clean
 
 SAMPLE := samples/cross-section.dxf
 DEMO_OUT := build/demo/cross-section-3d.dxf
@@ -40,6 +40,12 @@ dist: deps
 	@cmake --preset windows >/dev/null
 	@cmake --build --preset windows --target dist
 	@echo "== build/windows/dist"
+
+# The README's pictures of the distribution's script, drawn by setup-preview.
+preview-pictures: deps
+	@cmake --preset windows >/dev/null
+	@cmake --build --preset windows --target dist setup-preview
+	@scripts/preview-pictures.sh
 
 bench: deps
 	@cmake --preset bench >/dev/null

@@ -2,8 +2,6 @@
 
 #include "back_screen.h"
 #include "resource.h"
-#include "script.h"
-#include "script_keys.h"
 #include "setup_dialog.h"
 #include "setup_state.h"
 
@@ -73,11 +71,7 @@ void PrepareBackgroundPicture()
     picture.surface = surface;
     picture.bitmap = bitmap;
     picture.previousBitmap = SelectObject(surface, bitmap);
-    FillRect(surface, &screen, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-
-    char installFolder[kPathSize];
-    ReadInstallFolder(installFolder);
-    DrawBackScreen(surface, screen, installFolder, ScriptPath());
+    PaintBackgroundPicture(surface, screen);
 }
 
 void ReleaseBackgroundPicture()

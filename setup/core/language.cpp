@@ -1,8 +1,33 @@
 #include "language.h"
 
-#include <windows.h>
+#include <string>
+
+namespace {
+
+enum class Language { System, Japanese, English };
+Language g_chosen = Language::System;
+
+} // namespace
 
 bool UsesJapaneseTexts()
 {
+    if (g_chosen != Language::System) return g_chosen == Language::Japanese;
     return GetOEMCP() == 932;
+}
+
+void ChooseTextLanguage(bool japanese)
+{
+    g_chosen = japanese ? Language::Japanese : Language::English;
+}
+
+void SetLocalizedItemText(HWND dialog, int id, const char* japanese, const char* english)
+{
+    if (!UsesJapaneseTexts() || GetACP() == 932) {
+        SetDlgItemTextA(dialog, id, Localized(japanese, english));
+        return;
+    }
+    int length = MultiByteToWideChar(932, 0, japanese, -1, nullptr, 0);
+    std::wstring text(length > 0 ? length : 1, L'\0');
+    MultiByteToWideChar(932, 0, japanese, -1, text.data(), length);
+    SetDlgItemTextW(dialog, id, text.c_str());
 }

@@ -6,3 +6,8 @@
 // first empty one) on `surface` (already filled black), within `area`;
 // file names are resolved against `baseFolder`.
 void DrawBackScreen(HDC surface, const RECT& area, const char* baseFolder, const char* script);
+
+// The background picture of the running script as setup draws it at start:
+// `surface` filled black over `screen`, then section Back drawn on it with
+// file names resolved against the install folder (Root Named).
+void PaintBackgroundPicture(HDC surface, const RECT& screen);
