@@ -3,9 +3,11 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
+#include "action_log.h"
 #include "dbcs.h"
 #include "installed_copy.h"
 #include "path_text.h"
@@ -118,7 +120,7 @@ void DeleteInstalledFile(const char* path, bool force)
 {
     if (IsRunningSetup(path)) return;
     if (force) SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
-    RecycleDelete(path);
+    RecycleDeleteLogged(path);
 }
 
 // True when `folder` holds anything but names beginning with "." and the
@@ -140,19 +142,44 @@ bool IsSetupFile(const char* name)
     return lstrcmpiA(name, "setup.exe") == 0 || lstrcmpiA(name, "setup.ini") == 0;
 }
 
+// The shell's own codes of its older days overlap system error codes of
+// other meanings: those are given as numbers only.
+bool IsShellOwnCode(int result)
+{
+    return result == 0 || (result >= 0x71 && result <= 0x88) || result == 0xB7 || result == 0x402 ||
+           result >= 0x10000;
+}
+
 } // namespace
 
-void RecycleDelete(const char* path)
+int RecycleDelete(const char* path)
 {
     // The shell takes a list of names that ends with an empty one: the
     // buffer keeps room for the second terminator even after a full path.
     char names[kPathSize + 1] = {};
-    if (path[0] == '\0' || !CopyText(names, kPathSize, path)) return;
+    if (path[0] == '\0' || !CopyText(names, kPathSize, path)) return ERROR_INVALID_NAME;
     SHFILEOPSTRUCTA operation = {};
     operation.wFunc = FO_DELETE;
     operation.pFrom = names;
     operation.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_ALLOWUNDO;
-    SHFileOperationA(&operation);
+    return SHFileOperationA(&operation);
+}
+
+void RecycleDeleteLogged(const char* path)
+{
+    bool existed = PathExists(path);
+    int result = RecycleDelete(path);
+    if (!existed) {
+        LogAction(LogAct::Missing, path);
+    } else if (!PathExists(path)) {
+        LogAction(LogAct::Removed, path);
+    } else if (!IsShellOwnCode(result)) {
+        LogFailure(LogAct::Left, path, static_cast<unsigned long>(result));
+    } else {
+        char code[48];
+        std::snprintf(code, sizeof code, "still there, shell result 0x%X", static_cast<unsigned>(result));
+        LogAction(LogAct::Left, path, code);
+    }
 }
 
 void RemoveFolderTree(const char* folder)
@@ -178,8 +205,10 @@ int RemoveInstalledFiles()
     for (const std::string& pattern : plan.patterns)
         ForEachPatternMatch(pattern, [&](const char* path) { DeleteInstalledFile(path, plan.force); });
     for (const std::string& path : plan.copiedFiles) DeleteInstalledFile(path.c_str(), plan.force);
-    for (const std::string& folder : plan.foldersToRemove) RemoveDirectoryA(folder.c_str());
-    for (const std::string& folder : plan.madeFolders) RemoveDirectoryA(folder.c_str());
+    for (const std::string& folder : plan.foldersToRemove)
+        LogRemoval(RemoveDirectoryA(folder.c_str()), LogAct::Removed, LogAct::Left, folder.c_str());
+    for (const std::string& folder : plan.madeFolders)
+        LogRemoval(RemoveDirectoryA(folder.c_str()), LogAct::Removed, LogAct::Left, folder.c_str());
     return static_cast<int>(plan.programChain.size()) - 1;
 }
 

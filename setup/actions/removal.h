@@ -5,8 +5,13 @@
 #include <cstddef>
 #include <string>
 
-// Deletes one file or folder through the shell, silently, to the Recycle Bin.
-void RecycleDelete(const char* path);
+// Deletes one file or folder through the shell, silently, to the Recycle
+// Bin. Returns the shell's result, 0 when it did what was asked.
+int RecycleDelete(const char* path);
+
+// The same, and the action log says whether the file went, was not there,
+// or stayed and why.
+void RecycleDeleteLogged(const char* path);
 
 // Deletes everything below `folder`, then the folder itself. Folders whose
 // name begins with "." are left, and with them their parents.
