@@ -93,10 +93,11 @@ RemovalPlan ReadRemovalPlan()
     return plan;
 }
 
-// The running program and its script are removed at their own steps.
+// The running program, its script and the action log are removed at their
+// own steps.
 bool IsRunningSetup(const char* path)
 {
-    return IsSameFile(path, g_setup.programPath) || IsSameFile(path, g_setup.scriptPath);
+    return IsSameFile(path, g_setup.programPath) || IsSameFile(path, g_setup.scriptPath) || IsActionLog(path);
 }
 
 // Calls fn(path) for each file (not folder) that the resolved delete
@@ -140,6 +141,12 @@ bool HoldsMoreThan(const std::string& folder, Expected expected)
 bool IsSetupFile(const char* name)
 {
     return lstrcmpiA(name, "setup.exe") == 0 || lstrcmpiA(name, "setup.ini") == 0;
+}
+
+bool IsSetupFileIn(const std::string& folder, const char* name)
+{
+    char path[kPathSize];
+    return IsSetupFile(name) || (CopyText(path, folder.c_str()) && JoinPath(path, name) && IsActionLog(path));
 }
 
 // The shell's own codes of its older days overlap system error codes of
@@ -231,11 +238,23 @@ size_t ListUndeleted(std::string* report)
 
     // The program's folder stays when it holds more than setup; each made
     // folder above it when it holds more than the folder below.
-    if (HoldsMoreThan(plan.programChain[0], IsSetupFile)) list(plan.programChain[0]);
+    const std::string& programFolder = plan.programChain[0];
+    if (HoldsMoreThan(programFolder, [&](const char* name) { return IsSetupFileIn(programFolder, name); }))
+        list(programFolder);
     for (size_t level = 1; level < plan.programChain.size(); ++level) {
         const char* inner = LastComponent(plan.programChain[level - 1].c_str());
         if (HoldsMoreThan(plan.programChain[level], [&](const char* name) { return lstrcmpiA(name, inner) == 0; }))
             list(plan.programChain[level]);
     }
     return length;
+}
+
+void RemoveActionLogWithFolder()
+{
+    char folder[kPathSize], logFolder[kPathSize];
+    SetupFolder(folder);
+    if (!CopyText(logFolder, ActionLogPath()) || !SplitAtLastBackslash(logFolder) || !IsSameFile(logFolder, folder))
+        return;
+    if (!HoldsMoreThan(folder, [&](const char* name) { return IsSetupFileIn(folder, name); }))
+        RecycleDelete(ActionLogPath());
 }

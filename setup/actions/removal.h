@@ -31,3 +31,10 @@ int RemoveInstalledFiles();
 // length of the list (each path and a line feed) and, with a `report`,
 // appends the list to it.
 size_t ListUndeleted(std::string* report);
+
+// The action log is setup's own file, not the product's: the removal pass
+// leaves it alone and the report does not count it. When it lies in the
+// program's folder and that folder holds nothing else but setup, it goes
+// to the Recycle Bin, so that the folder can go too; otherwise it stays
+// beside what stayed, which it tells about.
+void RemoveActionLogWithFolder();

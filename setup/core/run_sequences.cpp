@@ -247,6 +247,7 @@ void RunUninstallSequence(HWND dialog)
     ReportUndeleted(dialog);
     DeleteScript();
     EndActionLog("uninstall");
+    RemoveActionLogWithFolder();
 
     ShowProgress(dialog, "アンインストールは終了しました", "Uninstall completed.");
     Pause(dialog, kFinalPause);
