@@ -12,7 +12,7 @@
 // full as the system names it) and, after " | ", what else it needs: a
 // target, the data written, why it failed or stayed. Texts are in the
 // system code page, like the script. Each line is appended and the file
-// closed at once, so a crash or a kill loses nothing logged before it.
+// closed at once, so a crash or a kill loses no line written before it.
 // Without the key no file is touched. Writing never stops or changes the
 // run: a line that cannot be written waits for the next one (the install
 // folder is not made yet), and at the end of the run goes to a file of the
