@@ -92,7 +92,7 @@ TEST(ActionLog, InstallAndUninstallAsTheyHappened)
     copy.Put(L"tool.exe", "tool");
     copy.Put(L"keep.dat", "new");
     WriteBytes(at(L"keep.dat"), "the user's");
-    SetWriteTime(at(L"keep.dat"), 1);
+    SetWriteTime(at(L"keep.dat"), 1); // newer than the product's
     InstallInto(copy, L"Log Test", app);
     const std::wstring entry = L"HKEY_LOCAL_MACHINE\\" + UninstallKey(wideKey);
     std::vector<LogLine> installLog = ReadLog(at(L"setup.log"));
@@ -126,7 +126,7 @@ TEST(ActionLog, InstallAndUninstallAsTheyHappened)
                       {L"reg-deleted", userKey}, {L"removed", at(L"tool.exe")}, {L"removed", at(L"data")},
                       {L"removed", at(L"Setup.ini")}, {L"end", L"uninstall", L"0 failed, 0 left"}});
 
-    // Without the key the same install writes no file but its own.
+    // Without the key an install writes no file but its own.
     TempFolder plain("-plain");
     SetupCopy quiet(Script({"[Setup]", "Name=No Log", "[CopyFile]", "0=tool.exe"}));
     quiet.Put(L"tool.exe", "tool");
