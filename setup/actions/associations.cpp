@@ -4,7 +4,9 @@
 
 #include <cstring>
 #include <initializer_list>
+#include <string>
 
+#include "action_log.h"
 #include "association_command.h"
 #include "class_paths.h"
 #include "path_text.h"
@@ -69,11 +71,14 @@ void SaveOldName(const Association& a, const char* owner)
     if (ClassPathOf(path, {a.ext, "Old Name"})) SetValueByPath(path, owner);
 }
 
-void MakeExtensionAndType(const Association& a)
+// False, with the registry's result as the last error, when the
+// extension does not name the file type now.
+bool MakeExtensionAndType(const Association& a)
 {
     char path[kLongValueSize];
-    if (ClassPathOf(path, {a.ext, ""})) SetValueByPath(path, a.kind);
+    bool made = ClassPathOf(path, {a.ext, ""}) && SetValueByPath(path, a.kind);
     if (ClassPathOf(path, {a.kind, ""})) SetValueByPath(path, a.kind);
+    return made;
 }
 
 // The extension goes back to the file type that it had before it was taken
@@ -117,46 +122,55 @@ void ApplyIcon(const Association& a, const char* folder, bool make)
     SetValueByPath(path, text);
 }
 
-void MakeVerb(const char* type, const char* verb, const char* command, const char* folder)
+// False when the command could not be written (the last error says why,
+// unless the command did not fit).
+bool MakeVerb(const char* type, const char* verb, const char* command, const char* folder)
 {
     char path[kLongValueSize];
     char text[kLongValueSize];
     auto resolve = [&](const char* program, char* resolved) { ResolveProgram(program, folder, resolved); };
-    if (ClassPathOf(path, {type, "shell", verb, "command", ""}) &&
-        FormAssociationCommand(command, resolve, text, sizeof text))
-        SetValueByPath(path, text);
+    return ClassPathOf(path, {type, "shell", verb, "command", ""}) &&
+           FormAssociationCommand(command, resolve, text, sizeof text) && SetValueByPath(path, text);
 }
 
-// The verb added to another program's file type, and only that.
-void RemoveVerbOfOther(const char* type, const char* verb)
+// The verb added to another program's file type, and only that. True when
+// it was there and is gone.
+bool RemoveVerbOfOther(const char* type, const char* verb)
 {
     constexpr REGSAM kTreeAccess = KEY_ENUMERATE_SUB_KEYS | KEY_CREATE_SUB_KEY | KEY_SET_VALUE;
     char path[kLongValueSize];
     RegistryKey shell;
-    if (ClassPathOf(path, {type, "shell"}) && shell.Open(HKEY_CLASSES_ROOT, path, kTreeAccess))
-        DeleteKeyTree(shell.Handle(), verb);
+    return ClassPathOf(path, {type, "shell"}) && shell.Open(HKEY_CLASSES_ROOT, path, kTreeAccess) &&
+           DeleteKeyTree(shell.Handle(), verb);
 }
 
 void ApplyAssociation(const Association& a, const char* folder, bool make)
 {
-    char owner[kPathSize];
+    char owner[kPathSize] = "";
     bool otherOwner = FindOtherOwner(a, owner);
     if (otherOwner && !a.force) {
         // The extension stays with the other program, which gets Verb2.
         if (a.verb2[0] == '\0') return;
+        std::string verb = std::string("verb \"") + a.verb2 + "\" of " + owner + ", which keeps the extension";
         if (make)
-            MakeVerb(owner, a.verb2, a.command, folder);
+            LogOutcome(MakeVerb(owner, a.verb2, a.command, folder), LogAct::Associated, LogAct::RegFailed, a.ext,
+                       verb.c_str());
         else
-            RemoveVerbOfOther(owner, a.verb2);
+            LogRemoval(RemoveVerbOfOther(owner, a.verb2), LogAct::Dissociated, LogAct::RegFailed, a.ext, verb.c_str());
         return;
     }
+    // The extension names this file type now (made earlier, or taken over).
+    bool ours = std::strcmp(owner, a.kind) == 0;
     // Taken over: the previous file type is kept for the uninstall. Only at
     // install time; at removal it would replace the name saved then.
     if (otherOwner && make) SaveOldName(a, owner);
-    if (make)
-        MakeExtensionAndType(a);
-    else
+    std::string type = a.kind + (otherOwner && make ? std::string(", taken over from ") + owner : std::string());
+    if (make) {
+        LogOutcome(MakeExtensionAndType(a), LogAct::Associated, LogAct::RegFailed, a.ext, type.c_str());
+    } else {
         ReleaseExtension(a, otherOwner);
+        if (ours) LogAction(LogAct::Dissociated, a.ext, a.kind);
+    }
     ApplyIcon(a, folder, make);
     if (a.verb[0] == '\0') return;
     if (make)

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "action_log.h"
 #include "background.h"
 #include "copy_entry.h"
 #include "dialog_fields.h"
@@ -129,7 +130,10 @@ void CopyStep::CopyListedFiles()
         m_status.push_back(EntryStatus::Done);
         int age = CompareWriteTimes(entry.destination, entry.source);
         if (age == 0 || age == -1) { // the destination is the same age or newer
-            if (entry.marks.keepNewer) continue;
+            if (entry.marks.keepNewer) {
+                LogAction(LogAct::Kept, entry.destination, "same age or newer (&)");
+                continue;
+            }
             if (!entry.marks.replaceNewer) {
                 m_status[index] = EntryStatus::AskOverwrite;
                 continue;
@@ -141,7 +145,9 @@ void CopyStep::CopyListedFiles()
 
 void CopyStep::CopyEntryFile(int index, const CopyEntry& entry)
 {
-    if (CopyFileA(entry.source, entry.destination, FALSE)) {
+    const char* unlogged = entry.marks.unlogged ? "stays at uninstall (!)" : "";
+    if (LogOutcome(CopyFileA(entry.source, entry.destination, FALSE), LogAct::Copied, LogAct::CopyFailed,
+                   entry.destination, unlogged)) {
         m_status[index] = EntryStatus::Done;
         if (!entry.marks.unlogged) LogCopied(entry.destination);
         return;
@@ -186,12 +192,14 @@ void CopyStep::AskAndOverwrite()
                        Localized("\r\n上書きしますか？", "\r\nOverwrite?");
     UINT type = MB_YESNO | MB_ICONQUESTION;
     if (ReadScriptInt("CopyFile", "DefaultNo") != 0) type |= MB_DEFBUTTON2;
-    if (Ask(text, type) != IDYES) return; // the files stay as they are, not logged
+    bool replace = Ask(text, type) == IDYES; // No: the files stay as they are, not logged
 
     CopyEntry entry;
-    for (size_t index = 0; index < m_status.size(); ++index)
-        if (m_status[index] == EntryStatus::AskOverwrite && ReadEntry(static_cast<int>(index), entry))
-            CopyEntryFile(static_cast<int>(index), entry);
+    for (size_t index = 0; index < m_status.size(); ++index) {
+        if (m_status[index] != EntryStatus::AskOverwrite || !ReadEntry(static_cast<int>(index), entry)) continue;
+        if (replace) CopyEntryFile(static_cast<int>(index), entry);
+        else LogAction(LogAct::Kept, entry.destination, "same age or newer, answered No");
+    }
 }
 
 void CopyStep::ReportFailures()
@@ -218,7 +226,7 @@ void CopyStep::CopyInstaller()
     } else {
         CopyText(source, self);
     }
-    CopyFileA(source, destination, FALSE);
+    LogOutcome(CopyFileA(source, destination, FALSE), LogAct::Copied, LogAct::CopyFailed, destination);
     LogCopied(destination);
 }
 
@@ -237,7 +245,13 @@ bool LastWriteTime(const char* path, FILETIME& time)
 // A folder that is there already counts as made: it is logged all the same.
 bool MakeFolder(const char* path)
 {
-    return CreateDirectoryA(path, nullptr) || PathExists(path);
+    if (CreateDirectoryA(path, nullptr)) {
+        LogAction(LogAct::Made, path);
+        return true;
+    }
+    if (!PathExists(path)) return false;
+    LogAction(LogAct::Made, path, "there already");
+    return true;
 }
 
 } // namespace
@@ -258,7 +272,7 @@ int MakeFolderChain(char* path, int index)
     *separator = '\0';
     index = MakeFolderChain(path, index);
     *separator = '\\';
-    if (!CreateDirectoryA(path, nullptr)) return index;
+    if (!LogOutcome(CreateDirectoryA(path, nullptr), LogAct::Made, LogAct::MakeFailed, path)) return index;
     WriteScriptText("MakedDirectory", KeyNumber(index), path);
     return index + 1;
 }

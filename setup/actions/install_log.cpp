@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "action_log.h"
 #include "path_text.h"
 #include "paths.h"
 #include "script_keys.h"
@@ -35,7 +36,8 @@ int LogLength(const char* script, const char* section)
 // file (the installed copy applying its options again).
 bool Place(const char* source, const char* destination)
 {
-    return IsSameFile(source, destination) || CopyFileA(source, destination, FALSE);
+    return IsSameFile(source, destination) ||
+           LogOutcome(CopyFileA(source, destination, FALSE), LogAct::Copied, LogAct::CopyFailed, destination);
 }
 
 } // namespace

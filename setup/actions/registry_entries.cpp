@@ -1,7 +1,9 @@
 #include "registry_entries.h"
 
 #include <cstring>
+#include <string>
 
+#include "action_log.h"
 #include "path_text.h"
 #include "paths.h"
 #include "registry_entry.h"
@@ -55,7 +57,11 @@ void DeleteValue(HKEY root, const char* keyPath, const char* name)
 {
     RegistryKey key;
     if (!key.Open(root, keyPath, KEY_SET_VALUE)) return;
-    if (RegDeleteValueA(key.Handle(), name) == ERROR_SUCCESS) key.Flush();
+    LONG result = RegDeleteValueA(key.Handle(), name);
+    if (result == ERROR_SUCCESS) key.Flush();
+    SetLastError(static_cast<DWORD>(result));
+    LogRemoval(result == ERROR_SUCCESS, LogAct::RegDeleted, LogAct::RegFailed, RegistryKeyName(root, keyPath).c_str(),
+               (std::string("value ") + name).c_str());
 }
 
 // Deletes the keys of `path` that are left empty, the deepest first, up to
@@ -77,7 +83,8 @@ void RemoveSettingsKey(HKEY hive, const char* base, const char* leaf, const char
 {
     RegistryKey key;
     if (key.Open(hive, base, kTreeAccess)) {
-        DeleteKeyTree(key.Handle(), leaf);
+        std::string name = RegistryKeyName(hive, base) + "\\" + leaf;
+        LogRemoval(DeleteKeyTree(key.Handle(), leaf), LogAct::RegDeleted, LogAct::RegFailed, name.c_str());
         key.Flush();
     }
     if (key.Open(hive, "SOFTWARE", kTreeAccess)) {
@@ -103,12 +110,17 @@ void WriteRegEntry(char* entry)
     RegistryWrite write;
     if (!ParseRegistryWrite(entry, write)) return;
     HKEY root = RootKey(write.rootName);
+    std::string name = RegistryKeyName(root, write.keyPath);
     RegistryKey key;
-    if (write.keyPath[0] != '\0' && !key.Create(root, write.keyPath, KEY_CREATE_SUB_KEY | KEY_SET_VALUE)) return;
-    if (!write.valueName) return;
+    bool opened = write.keyPath[0] == '\0' || key.Create(root, write.keyPath, KEY_CREATE_SUB_KEY | KEY_SET_VALUE);
+    if (!opened || !write.valueName) {
+        LogOutcome(opened, LogAct::RegSet, LogAct::RegFailed, name.c_str());
+        return;
+    }
     char data[kLongValueSize];
     ResolveData(write.data, data);
-    WriteRegistryText(key.Handle() ? key.Handle() : root, write.valueName, data);
+    LogOutcome(WriteRegistryText(key.Handle() ? key.Handle() : root, write.valueName, data), LogAct::RegSet,
+               LogAct::RegFailed, name.c_str(), RegistryValueText(write.valueName, data).c_str());
 }
 
 void EraseRegEntry(char* entry)
@@ -116,15 +128,21 @@ void EraseRegEntry(char* entry)
     char* path = ParseRegistryErase(entry);
     if (!path || path[0] == '\0') return;
     HKEY root = RootKey(entry);
+    std::string fullName = RegistryKeyName(root, path);
     const char* name = "";
     RegistryKey key;
     if (key.Open(root, path, kTreeAccess)) {
         key.Close();
         // Right below a root lie the settings of every program (Software,
         // the file types): such a key is never deleted as a tree.
-        if (IsFirstLevelKeyPath(path)) return;
+        if (IsFirstLevelKeyPath(path)) {
+            LogAction(LogAct::Left, fullName.c_str(), "a key right below a root is never deleted");
+            return;
+        }
         name = SplitAtLastBackslash(path); // two parts at least: there is one
-        if (key.Open(root, path, kTreeAccess)) DeleteKeyTree(key.Handle(), name);
+        if (key.Open(root, path, kTreeAccess))
+            LogRemoval(DeleteKeyTree(key.Handle(), name), LogAct::RegDeleted, LogAct::RegFailed, fullName.c_str(),
+                       "key and all below it");
         key.Close();
     } else if (char* value = SplitAtLastBackslash(path)) {
         name = value;
@@ -134,9 +152,9 @@ void EraseRegEntry(char* entry)
     DeleteEmptyKeysUpward(root, path);
 }
 
-void DeleteKeyTree(HKEY parent, const char* name)
+bool DeleteKeyTree(HKEY parent, const char* name)
 {
-    if (NamesParentItself(name)) return;
+    if (NamesParentItself(name)) return false;
     RegistryKey key;
     if (key.Open(parent, name, kTreeAccess)) {
         char child[kPathSize];
@@ -151,8 +169,10 @@ void DeleteKeyTree(HKEY parent, const char* name)
         key.Flush();
         key.Close();
     }
-    RegDeleteKeyA(parent, name);
+    LONG result = RegDeleteKeyA(parent, name);
     RegFlushKey(parent);
+    SetLastError(static_cast<DWORD>(result));
+    return result == ERROR_SUCCESS;
 }
 
 void DeleteKeyIfEmpty(HKEY parent, const char* name)
@@ -179,7 +199,9 @@ void RemoveCompanyKeys()
     if (ReadProductKey(product) == 0) return;
     RegistryKey list;
     if (list.Open(HKEY_LOCAL_MACHINE, kUninstallListKey, KEY_CREATE_SUB_KEY)) {
-        DeleteKeyTree(list.Handle(), LastComponent(product));
+        std::string name = RegistryKeyName(HKEY_LOCAL_MACHINE, kUninstallListKey) + "\\" + LastComponent(product);
+        LogRemoval(DeleteKeyTree(list.Handle(), LastComponent(product)), LogAct::RegDeleted, LogAct::RegFailed,
+                   name.c_str());
         list.Flush();
     }
 

@@ -24,8 +24,9 @@ void EraseRegEntry(char* entry);
 
 // Deletes the sub key `name` of `parent` with all its sub keys and values,
 // and flushes `parent`. A sub key that cannot be deleted ends the walk over
-// the key that holds it. An empty name does nothing.
-void DeleteKeyTree(HKEY parent, const char* name);
+// the key that holds it. An empty name does nothing. True when the key is
+// gone; otherwise the registry's result is the last error.
+bool DeleteKeyTree(HKEY parent, const char* name);
 
 // Deletes the sub key `name` of `parent` when it opens and has neither sub
 // keys nor values, and flushes `parent`.

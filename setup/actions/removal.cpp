@@ -3,9 +3,11 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
+#include "action_log.h"
 #include "dbcs.h"
 #include "installed_copy.h"
 #include "path_text.h"
@@ -91,10 +93,11 @@ RemovalPlan ReadRemovalPlan()
     return plan;
 }
 
-// The running program and its script are removed at their own steps.
+// The running program, its script and the action log are removed at their
+// own steps.
 bool IsRunningSetup(const char* path)
 {
-    return IsSameFile(path, g_setup.programPath) || IsSameFile(path, g_setup.scriptPath);
+    return IsSameFile(path, g_setup.programPath) || IsSameFile(path, g_setup.scriptPath) || IsActionLog(path);
 }
 
 // Calls fn(path) for each file (not folder) that the resolved delete
@@ -118,7 +121,7 @@ void DeleteInstalledFile(const char* path, bool force)
 {
     if (IsRunningSetup(path)) return;
     if (force) SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
-    RecycleDelete(path);
+    RecycleDeleteLogged(path);
 }
 
 // True when `folder` holds anything but names beginning with "." and the
@@ -140,19 +143,52 @@ bool IsSetupFile(const char* name)
     return lstrcmpiA(name, "setup.exe") == 0 || lstrcmpiA(name, "setup.ini") == 0;
 }
 
+bool IsSetupFileIn(const std::string& folder, const char* name)
+{
+    char path[kPathSize];
+    return IsSetupFile(name) || (CopyText(path, folder.c_str()) && JoinPath(path, name) && IsActionLog(path));
+}
+
+// The shell's own codes of its older days overlap system error codes of
+// other meanings: those are given as numbers only.
+bool IsShellOwnCode(int result)
+{
+    return result == 0 || (result >= 0x71 && result <= 0x88) || result == 0xB7 || result == 0x402 ||
+           result >= 0x10000;
+}
+
 } // namespace
 
-void RecycleDelete(const char* path)
+int RecycleDelete(const char* path)
 {
     // The shell takes a list of names that ends with an empty one: the
     // buffer keeps room for the second terminator even after a full path.
     char names[kPathSize + 1] = {};
-    if (path[0] == '\0' || !CopyText(names, kPathSize, path)) return;
+    if (path[0] == '\0' || !CopyText(names, kPathSize, path)) return ERROR_INVALID_NAME;
     SHFILEOPSTRUCTA operation = {};
     operation.wFunc = FO_DELETE;
     operation.pFrom = names;
-    operation.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_ALLOWUNDO;
-    SHFileOperationA(&operation);
+    // No error box either: an uninstall runs unattended, and a file already
+    // gone or held by another program is listed in its report instead.
+    operation.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_ALLOWUNDO | FOF_NOERRORUI;
+    return SHFileOperationA(&operation);
+}
+
+void RecycleDeleteLogged(const char* path)
+{
+    bool existed = PathExists(path);
+    int result = RecycleDelete(path);
+    if (!existed) {
+        LogAction(LogAct::Missing, path);
+    } else if (!PathExists(path)) {
+        LogAction(LogAct::Removed, path);
+    } else if (!IsShellOwnCode(result)) {
+        LogFailure(LogAct::Left, path, static_cast<unsigned long>(result));
+    } else {
+        char code[48];
+        std::snprintf(code, sizeof code, "still there, shell result 0x%X", static_cast<unsigned>(result));
+        LogAction(LogAct::Left, path, code);
+    }
 }
 
 void RemoveFolderTree(const char* folder)
@@ -178,8 +214,10 @@ int RemoveInstalledFiles()
     for (const std::string& pattern : plan.patterns)
         ForEachPatternMatch(pattern, [&](const char* path) { DeleteInstalledFile(path, plan.force); });
     for (const std::string& path : plan.copiedFiles) DeleteInstalledFile(path.c_str(), plan.force);
-    for (const std::string& folder : plan.foldersToRemove) RemoveDirectoryA(folder.c_str());
-    for (const std::string& folder : plan.madeFolders) RemoveDirectoryA(folder.c_str());
+    for (const std::string& folder : plan.foldersToRemove)
+        LogRemoval(RemoveDirectoryA(folder.c_str()), LogAct::Removed, LogAct::Left, folder.c_str());
+    for (const std::string& folder : plan.madeFolders)
+        LogRemoval(RemoveDirectoryA(folder.c_str()), LogAct::Removed, LogAct::Left, folder.c_str());
     return static_cast<int>(plan.programChain.size()) - 1;
 }
 
@@ -202,11 +240,23 @@ size_t ListUndeleted(std::string* report)
 
     // The program's folder stays when it holds more than setup; each made
     // folder above it when it holds more than the folder below.
-    if (HoldsMoreThan(plan.programChain[0], IsSetupFile)) list(plan.programChain[0]);
+    const std::string& programFolder = plan.programChain[0];
+    if (HoldsMoreThan(programFolder, [&](const char* name) { return IsSetupFileIn(programFolder, name); }))
+        list(programFolder);
     for (size_t level = 1; level < plan.programChain.size(); ++level) {
         const char* inner = LastComponent(plan.programChain[level - 1].c_str());
         if (HoldsMoreThan(plan.programChain[level], [&](const char* name) { return lstrcmpiA(name, inner) == 0; }))
             list(plan.programChain[level]);
     }
     return length;
+}
+
+void RemoveActionLogWithFolder()
+{
+    char folder[kPathSize], logFolder[kPathSize];
+    SetupFolder(folder);
+    if (!CopyText(logFolder, ActionLogPath()) || !SplitAtLastBackslash(logFolder) || !IsSameFile(logFolder, folder))
+        return;
+    if (!HoldsMoreThan(folder, [&](const char* name) { return IsSetupFileIn(folder, name); }))
+        RecycleDelete(ActionLogPath());
 }

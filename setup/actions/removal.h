@@ -5,8 +5,13 @@
 #include <cstddef>
 #include <string>
 
-// Deletes one file or folder through the shell, silently, to the Recycle Bin.
-void RecycleDelete(const char* path);
+// Deletes one file or folder through the shell, silently, to the Recycle
+// Bin. Returns the shell's result, 0 when it did what was asked.
+int RecycleDelete(const char* path);
+
+// The same, and the action log says whether the file went, was not there,
+// or stayed and why.
+void RecycleDeleteLogged(const char* path);
 
 // Deletes everything below `folder`, then the folder itself. Folders whose
 // name begins with "." are left, and with them their parents.
@@ -26,3 +31,10 @@ int RemoveInstalledFiles();
 // length of the list (each path and a line feed) and, with a `report`,
 // appends the list to it.
 size_t ListUndeleted(std::string* report);
+
+// The action log is setup's own file, not the product's: the removal pass
+// leaves it alone and the report does not count it. When it lies in the
+// program's folder and that folder holds nothing else but setup, it goes
+// to the Recycle Bin, so that the folder can go too; otherwise it stays
+// beside what stayed, which it tells about.
+void RemoveActionLogWithFolder();

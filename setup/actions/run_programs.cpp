@@ -4,6 +4,9 @@
 
 #include <shellapi.h>
 
+#include <string>
+
+#include "action_log.h"
 #include "background.h"
 #include "language.h"
 #include "path_text.h"
@@ -36,16 +39,21 @@ void Warn(HWND dialog, bool silent, const char* japanese, const char* english, c
 // still need it.
 void CallEntryPoint(HWND dialog, const char* library, const char* entryPoint, bool silent)
 {
+    std::string call = std::string(library) + ";" + entryPoint; // as the script writes it
     HMODULE module = LoadLibraryA(library);
     if (reinterpret_cast<UINT_PTR>(module) < 32) {
+        LogFailure(LogAct::RunFailed, call.c_str(), GetLastError());
         Warn(dialog, silent, "ライブラリをロードできませんでした", "Could not load library.", library);
         return;
     }
     FARPROC function = GetProcAddress(module, entryPoint);
     if (!function) {
+        LogFailure(LogAct::RunFailed, call.c_str(), GetLastError());
         Warn(dialog, silent, "エントリポイントを見つけられませんでした", "Could not find entry.", entryPoint);
         return;
     }
+    // Before the call: a function that never returns is on record too.
+    LogAction(LogAct::Called, call.c_str());
     function();
 }
 
@@ -64,9 +72,11 @@ void ExecuteTarget(HWND dialog, const char* target, RunWindow window, bool silen
     info.lpParameters = parameters[0] != '\0' ? parameters : nullptr;
     info.nShow = ShowCommand(window);
     if (!split || !ShellExecuteExA(&info)) {
+        LogFailure(LogAct::RunFailed, target, split ? GetLastError() : ERROR_FILENAME_EXCED_RANGE);
         Warn(dialog, silent, "実行を失敗しました", "Could not execute.", file);
         return;
     }
+    LogAction(LogAct::Started, target);
     if (info.hProcess) CloseHandle(info.hProcess);
 }
 

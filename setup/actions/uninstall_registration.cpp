@@ -1,5 +1,6 @@
 #include "uninstall_registration.h"
 
+#include "action_log.h"
 #include "command_line.h"
 #include "path_text.h"
 #include "registry_key.h"
@@ -22,13 +23,19 @@ bool WriteProductEntry(const RegistryKey& list)
 {
     char product[kPathSize];
     if (ReadProductKey(product) == 0) return true; // no entry asked for
+    std::string key = RegistryKeyName(HKEY_LOCAL_MACHINE, kUninstallListKey) + "\\" + LastComponent(product);
     RegistryKey entry;
-    if (!entry.Create(list.Handle(), LastComponent(product), KEY_SET_VALUE)) return false;
+    if (!entry.Create(list.Handle(), LastComponent(product), KEY_SET_VALUE))
+        return LogOutcome(false, LogAct::RegSet, LogAct::RegFailed, key.c_str());
     char name[kPathSize];
-    if (ReadDisplayName(name) != 0) WriteRegistryText(entry.Handle(), "DisplayName", name);
-    char command[kPathSize + 16];
+    if (ReadDisplayName(name) != 0)
+        LogOutcome(WriteRegistryText(entry.Handle(), "DisplayName", name), LogAct::RegSet, LogAct::RegFailed,
+                   key.c_str(), RegistryValueText("DisplayName", name).c_str());
+    char command[kPathSize + 16] = "";
     bool written =
         FormCommand(command, sizeof command) && WriteRegistryText(entry.Handle(), "UninstallString", command);
+    LogOutcome(written, LogAct::RegSet, LogAct::RegFailed, key.c_str(),
+               RegistryValueText("UninstallString", command).c_str());
     entry.Flush();
     return written;
 }

@@ -1,9 +1,11 @@
 #pragma once
 // A registry key that closes itself, and string reads that always end in a
 // terminator inside the caller's buffer (the registry does not promise one).
+// A failure leaves the registry's result as the last error, for the log.
 #include <windows.h>
 
 #include <cstddef>
+#include <string>
 
 inline constexpr const char* kCurrentVersionKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
 inline constexpr const char* kUninstallListKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
@@ -18,17 +20,20 @@ public:
     bool Open(HKEY parent, const char* subKey, REGSAM access)
     {
         Close();
-        if (RegOpenKeyExA(parent, subKey, 0, access, &m_hKey) == ERROR_SUCCESS) return true;
+        LONG result = RegOpenKeyExA(parent, subKey, 0, access, &m_hKey);
+        if (result == ERROR_SUCCESS) return true;
         m_hKey = nullptr;
+        SetLastError(static_cast<DWORD>(result));
         return false;
     }
     bool Create(HKEY parent, const char* subKey, REGSAM access)
     {
         Close();
-        if (RegCreateKeyExA(parent, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &m_hKey,
-                            nullptr) == ERROR_SUCCESS)
-            return true;
+        LONG result =
+            RegCreateKeyExA(parent, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &m_hKey, nullptr);
+        if (result == ERROR_SUCCESS) return true;
         m_hKey = nullptr;
+        SetLastError(static_cast<DWORD>(result));
         return false;
     }
     void Close()
@@ -55,3 +60,8 @@ bool ReadRegistryText(HKEY key, const char* name, char* out, size_t size);
 // Writes the string value `name` (nullptr or "": the default value), its
 // terminator included.
 bool WriteRegistryText(HKEY key, const char* name, const char* value);
+
+// A key as the registry editor names it ("HKEY_CURRENT_USER\Software\Tool"),
+// and a string value ("Path = C:\Tool", "(default) = 1.2"): for the log.
+std::string RegistryKeyName(HKEY root, const char* path);
+std::string RegistryValueText(const char* name, const char* data);

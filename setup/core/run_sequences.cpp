@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "action_log.h"
 #include "associations.h"
 #include "background.h"
 #include "copy_engine.h"
@@ -17,6 +18,7 @@
 #include "script.h"
 #include "script_keys.h"
 #include "setup_state.h"
+#include "setup_version.h"
 #include "start_menu.h"
 #include "uninstall_registration.h"
 
@@ -58,6 +60,46 @@ void EndSetup(HWND dialog)
 void HideButtons(HWND dialog)
 {
     for (int id : {IDOK, IDCANCEL, IDC_README, IDC_MENU_FOLDER, IDC_BROWSE_FOLDER}) Hide(dialog, id);
+}
+
+const char* InstallRunName()
+{
+    switch (g_setup.setupModeCode) {
+    case kModeVersionUp: return "version-up";
+    case kModeInstalled: return "re-apply";
+    case kModeInstall: break;
+    }
+    return "install";
+}
+
+// The run's log goes into the install folder: the installed copy's own,
+// or else the one in the folder field, which the copy step is to make.
+void StartLog(HWND dialog, const char* run)
+{
+    char folder[kPathSize];
+    if (g_setup.runState == kRunStateInstalled) ReadInstallFolder(folder);
+    else ReadFolderField(dialog, folder);
+    StartActionLog(run, folder, SETUP_VERSION_TEXT);
+}
+
+// The options of an install by their names in section Check. On the
+// installed copy the installer-file options stand for the uninstall.
+void LogOptions(HWND dialog)
+{
+    static const struct {
+        int id;
+        const char* name;
+    } options[] = {{IDC_MENU, "Menu"}, {IDC_DESKTOP, "Desktop"}, {IDC_STARTUP, "Startup"}, {IDC_EXT, "Ext"},
+                   {IDC_SEND, "Send"}, {IDC_COPY, "Copy"},       {IDC_DELETE_AFTER, "Del"}};
+    std::string text;
+    for (const auto& option : options) {
+        bool installerFile = option.id == IDC_COPY || option.id == IDC_DELETE_AFTER;
+        if (installerFile && g_setup.runState == kRunStateInstalled) continue;
+        text += text.empty() ? "" : ", ";
+        text += option.name;
+        text += IsOptionTicked(dialog, option.id) ? " on" : " off";
+    }
+    LogAction(LogAct::Options, text.c_str());
 }
 
 // The Start-menu entries of the installation in the folder shown and of
@@ -135,12 +177,14 @@ void ReportUninstallNotReady(HWND dialog, bool registered, bool placed)
 void DeleteScript()
 {
     FlushScript();
-    RecycleDelete(ScriptPath());
+    RecycleDeleteLogged(ScriptPath());
 }
 
 void RunInstallSequence(HWND dialog)
 {
     const char* script = ScriptPath();
+    StartLog(dialog, InstallRunName());
+    LogOptions(dialog);
     RemoveMenusOfFolderShown(dialog);
     TakeChosenMenuFolder();
     DisableOptions(dialog);
@@ -169,6 +213,7 @@ void RunInstallSequence(HWND dialog)
     HideAndPause(dialog, IDC_FILE_GROUP);
     OpenLastGo();
     RunProgramList(dialog, "Make");
+    EndActionLog(InstallRunName());
 
     ShowProgress(dialog, "終了しました．", "Completed.");
     Pause(dialog, kFinalPause);
@@ -178,6 +223,7 @@ void RunInstallSequence(HWND dialog)
 void RunUninstallSequence(HWND dialog)
 {
     const char* script = ScriptPath();
+    StartLog(dialog, "uninstall");
     ShowProgress(dialog, "システムの設定を削除しています．", "Unsetup system...");
     RunProgramList(dialog, "Erase");
     RemoveMenusOfFolderShown(dialog);
@@ -200,6 +246,8 @@ void RunUninstallSequence(HWND dialog)
     HideAndPause(dialog, IDC_FOLDER);
     ReportUndeleted(dialog);
     DeleteScript();
+    EndActionLog("uninstall");
+    RemoveActionLogWithFolder();
 
     ShowProgress(dialog, "アンインストールは終了しました", "Uninstall completed.");
     Pause(dialog, kFinalPause);

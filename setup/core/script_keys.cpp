@@ -24,6 +24,11 @@ size_t ReadProductKey(char (&out)[kPathSize], const char* script)
     return Read(kProductKey, out, script);
 }
 
+size_t ReadActionLogName(char (&out)[kPathSize])
+{
+    return Read(kActionLogName, out, ScriptPath());
+}
+
 size_t ReadInstallFolder(char (&out)[kPathSize], const char* script)
 {
     return Read(kInstallFolder, out, script);

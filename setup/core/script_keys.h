@@ -16,6 +16,8 @@
 //                  the run to make it Menu Named
 //   [Registry] Company  the company's settings key under "SOFTWARE"
 //   [Registry] Name     the application's settings key under the company's
+//   [Setup] Log    the action log's file name, resolved like a file of the
+//                  install folder; none: no action log
 #include <cstddef>
 
 #include "script.h"
@@ -30,10 +32,13 @@ inline constexpr ScriptKey kInstallFolder{"Root", "Named"};
 inline constexpr ScriptKey kMenuName{"Menu", "Name"};
 inline constexpr ScriptKey kMenuFolder{"Menu", "Named"};
 inline constexpr ScriptKey kChosenMenuFolder{"Menu", "Change"};
+inline constexpr ScriptKey kActionLogName{"Setup", "Log"};
 
 size_t ReadDisplayName(char (&out)[kPathSize], const char* script = ScriptPath());
 
 size_t ReadProductKey(char (&out)[kPathSize], const char* script = ScriptPath());
+
+size_t ReadActionLogName(char (&out)[kPathSize]);
 
 size_t ReadInstallFolder(char (&out)[kPathSize], const char* script = ScriptPath());
 void WriteInstallFolder(const char* folder);

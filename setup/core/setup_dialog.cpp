@@ -152,9 +152,10 @@ void SetupDialog::FindPreviousInstallation()
     if (FolderOfUninstallCommand(command, m_szFolder, sizeof m_szFolder)) m_bVersionUp = true;
 }
 
-// Root Name becomes a bare name: it names the product's entry in the
-// uninstall list from now on. Written when the run starts, so that a
-// cancelled dialog proposes the same folder next time.
+// The product's entry in the uninstall list is named by the last part of
+// Root Name. The script keeps the folder form as written ("%programs%\Tool"):
+// made a bare name, it would propose C:\Tool at the next start, after a
+// cancelled or killed run or once the product is uninstalled.
 void SetupDialog::ShowInstallFolder()
 {
     if (m_szFolder[0] == '\0') {
@@ -166,7 +167,6 @@ void SetupDialog::ShowInstallFolder()
         // name, so that a version-up and an uninstall keep to that entry.
         CopyText(m_szProductKey, LastComponent(m_szProductKey));
     }
-    if (m_szProductKey[0]) m_held.Write(kProductKey, m_szProductKey);
     SetDlgItemTextA(m_hWnd, IDC_FOLDER, m_szFolder);
 }
 

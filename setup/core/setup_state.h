@@ -5,6 +5,8 @@
 // the ReadMe viewer read it. It lives until the process ends.
 #include <windows.h>
 
+#include <string>
+
 #include "text_limits.h"
 
 enum RunState {
@@ -33,6 +35,17 @@ struct DialogIcons {
     HICON little = nullptr;
 };
 
+// The action log of the current run (Setup Log): its file, empty when the
+// script names none; the file beside the script for lines that could not
+// reach it; lines still waiting to be written; what went wrong so far.
+struct ActionLogState {
+    char path[kPathSize] = "";
+    char fallback[kPathSize] = "";
+    std::string waiting;
+    int failed = 0;
+    int left = 0;
+};
+
 struct SetupState {
     // "Setup.ini" beside the program: every read and write of the running
     // script goes to this path.
@@ -57,6 +70,7 @@ struct SetupState {
     DialogIcons dialogIcons;
     // The shell link could not be created and the user was told: once a run.
     bool shellLinkFailureReported = false;
+    ActionLogState actionLog;
 };
 
 extern SetupState g_setup;

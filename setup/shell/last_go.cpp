@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "action_log.h"
 #include "link_names.h"
 #include "path_text.h"
 #include "paths.h"
@@ -16,7 +17,8 @@ namespace {
 // As the user would open it from the desktop; setup does not wait for it.
 void OpenShortcut(const char* link)
 {
-    ShellExecuteA(GetDesktopWindow(), nullptr, link, nullptr, nullptr, SW_SHOW);
+    HINSTANCE result = ShellExecuteA(GetDesktopWindow(), nullptr, link, nullptr, nullptr, SW_SHOW);
+    LogOutcome(reinterpret_cast<INT_PTR>(result) > 32, LogAct::Started, LogAct::RunFailed, link);
 }
 
 // The startup or desktop shortcut, when `goKey` asks for it.
@@ -26,7 +28,7 @@ void OpenFolderShortcut(const char* script, const char* option, const char* goKe
     if (ReadProfileInt(script, "LastGo", goKey) == 0 || ReadLastGoLink(option, link, script) == 0) return;
     OpenShortcut(link);
     if (!IsOneShotName(LastComponent(link))) return;
-    RecycleDelete(link);
+    RecycleDeleteLogged(link);
     WriteLastGoLink(script, option, "");
 }
 
@@ -49,11 +51,11 @@ void OpenLastGo()
         char link[kPathSize];
         if (!EntryLinkPath(folder, value, link)) return;
         OpenShortcut(link);
-        if (IsOneShotName(value)) RecycleDelete(link);
+        if (IsOneShotName(value)) RecycleDeleteLogged(link);
     });
     // A folder that held only one-shot launchers is empty now and goes; one
     // that keeps a shortcut stays (the removal fails).
-    if (listed > 0 && !IsSameFile(folder, programs)) RemoveDirectoryA(folder);
+    if (listed > 0 && !IsSameFile(folder, programs) && RemoveDirectoryA(folder)) LogAction(LogAct::Removed, folder);
 
     OpenFolderShortcut(script, "Startup", "StartupAndGo");
     OpenFolderShortcut(script, "Desktop", "DesktopAndGo");

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "action_log.h"
 #include "link_names.h"
 #include "path_text.h"
 #include "paths.h"
@@ -15,12 +16,23 @@ bool FolderBelow(const char* base, const std::string& relative, char (&out)[kPat
 
 } // namespace
 
+bool MakeShellFolder(const char* folder)
+{
+    if (CreateDirectoryA(folder, nullptr)) {
+        LogAction(LogAct::Made, folder);
+        return true;
+    }
+    DWORD error = GetLastError();
+    if (PathExists(folder)) return true;
+    LogFailure(LogAct::MakeFailed, folder, error);
+    return false;
+}
+
 bool CreateEntryFolders(const char* base, const char* name)
 {
     for (const std::string& relative : EntryFolders(name)) {
         char folder[kPathSize];
-        if (!FolderBelow(base, relative, folder)) return false;
-        if (!CreateDirectoryA(folder, nullptr) && !PathExists(folder)) return false;
+        if (!FolderBelow(base, relative, folder) || !MakeShellFolder(folder)) return false;
     }
     return true;
 }
@@ -28,7 +40,7 @@ bool CreateEntryFolders(const char* base, const char* name)
 void DeleteLinkFile(const char* path)
 {
     SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
-    DeleteFileA(path);
+    LogRemoval(DeleteFileA(path), LogAct::Unlinked, LogAct::Left, path);
 }
 
 void RemoveEntryFolders(const char* base, const char* name)
@@ -36,6 +48,7 @@ void RemoveEntryFolders(const char* base, const char* name)
     std::vector<std::string> folders = EntryFolders(name);
     for (auto relative = folders.rbegin(); relative != folders.rend(); ++relative) {
         char folder[kPathSize];
-        if (FolderBelow(base, *relative, folder)) RemoveDirectoryA(folder);
+        if (FolderBelow(base, *relative, folder))
+            LogRemoval(RemoveDirectoryA(folder), LogAct::Removed, LogAct::Left, folder);
     }
 }

@@ -16,6 +16,10 @@ void ForEachShortcutEntry(const char* script, const SectionList& sections, Fn fn
     });
 }
 
+// Makes `folder` unless it is there already; false when it is not there
+// afterwards. The log tells a folder made, or one that could not be.
+bool MakeShellFolder(const char* folder);
+
 // Creates the missing folders that the entry `name` lies in below `base`,
 // one level at a time, outer first. False when one cannot be made.
 bool CreateEntryFolders(const char* base, const char* name);

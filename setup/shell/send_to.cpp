@@ -14,7 +14,7 @@ namespace {
 
 void CreateSendToEntries(const char* script, const char* sendTo)
 {
-    if (!CreateDirectoryA(sendTo, nullptr) && !PathExists(sendTo)) return;
+    if (!MakeShellFolder(sendTo)) return;
     bool noShellLink = false;
     ForEachShortcutEntry(script, kSendSections, [&](const char* section, const char* name) {
         char link[kPathSize];

@@ -5,6 +5,7 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
+#include "action_log.h"
 #include "background.h"
 #include "language.h"
 #include "link_names.h"
@@ -104,13 +105,27 @@ void SetWorkingDirectory(IShellLinkA* link, const char* section, const char* scr
     link->SetWorkingDirectory(folder);
 }
 
+// The shortcut saved, with its target, or why it was not.
+void LogSaved(HRESULT saved, const char* linkPath, IShellLinkA* link)
+{
+    char target[kPathSize] = "";
+    if (FAILED(saved)) {
+        LogFailure(LogAct::LinkFailed, linkPath, static_cast<unsigned long>(saved));
+        return;
+    }
+    link->GetPath(target, kPathSize, nullptr, SLGP_RAWPATH);
+    LogAction(LogAct::Linked, linkPath, target);
+}
+
 } // namespace
 
 ShortcutResult MakeShortcut(const char* linkPath, const char* section, const char* script, unsigned short hotKey)
 {
     ComScope com;
     ComRef<IShellLinkA> link;
-    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.Out()))) {
+    HRESULT created = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.Out());
+    if (FAILED(created)) {
+        LogFailure(LogAct::LinkFailed, linkPath, static_cast<unsigned long>(created));
         ReportNoShellLink();
         return ShortcutResult::NoShellLink;
     }
@@ -130,5 +145,7 @@ ShortcutResult MakeShortcut(const char* linkPath, const char* section, const cha
 
     ComRef<IPersistFile> file;
     if (FAILED(link->QueryInterface(IID_IPersistFile, file.Out()))) return ShortcutResult::NotSaved;
-    return SUCCEEDED(file->Save(widePath, TRUE)) ? ShortcutResult::Saved : ShortcutResult::NotSaved;
+    HRESULT saved = file->Save(widePath, TRUE);
+    LogSaved(saved, linkPath, link.Get());
+    return SUCCEEDED(saved) ? ShortcutResult::Saved : ShortcutResult::NotSaved;
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "action_log.h"
 #include "link_files.h"
 #include "link_names.h"
 #include "menu_folder.h"
@@ -17,14 +18,15 @@ namespace {
 // The Programs folder itself is never removed, though it may be the menu folder.
 void RemoveMenuFolderIfEmpty(const MenuFolders& folders)
 {
-    if (!IsSameFile(folders.menu, folders.programs)) RemoveDirectoryA(folders.menu);
+    if (!IsSameFile(folders.menu, folders.programs))
+        LogRemoval(RemoveDirectoryA(folders.menu), LogAct::Removed, LogAct::Left, folders.menu);
 }
 
 void CreateMenuEntries(const char* script)
 {
     MenuFolders folders = ResolveMenuFolder(script);
     if (folders.menu[0] == '\0') return;
-    if (!CreateDirectoryA(folders.menu, nullptr) && !PathExists(folders.menu)) return;
+    if (!MakeShellFolder(folders.menu)) return;
     bool noShellLink = false;
     ForEachShortcutEntry(script, kMenuSections, [&](const char* section, const char* name) {
         char link[kPathSize];

@@ -216,5 +216,10 @@ TEST(Distribution, InstalledUsedAndUninstalledLeavesNothingButTheUsersFiles)
     EXPECT_EQ(ReadBytes(drawing), ReadBytes(std::wstring(DIST_DIR) + L"\\samples\\cross-section.dxf"));
     EXPECT_TRUE(Exists(output));
     EXPECT_TRUE(Exists(medium + L"\\Setup.exe"));
+    // The distribution keeps its folder form: started again after the
+    // uninstall it proposes Program Files again, not C:\Trenvika.
+    wchar_t rootName[MAX_PATH];
+    GetPrivateProfileStringW(L"Root", L"Name", L"", rootName, MAX_PATH, (medium + L"\\Setup.ini").c_str());
+    EXPECT_STREQ(rootName, L"%programs%\\Trenvika");
     EXPECT_EQ(RegText(HKEY_CLASSES_ROOT, ".dxf"), "SurveyCad.Drawing");
 }
