@@ -65,36 +65,25 @@ void ScriptChecker::CheckReadme()
 
 void ScriptChecker::CheckDrawingFiles()
 {
-    auto check = [&](const KeyList& list, int count) {
-        for (int index = list.first; count < 0 || index < count; ++index) {
-            NumberedName key = NameWithNumber(list.prefix, index);
-            std::string line = Read(list.section, key, list.valueSize);
-            if (line.empty()) {
-                if (count < 0) break;
-                continue;
-            }
-            const char* file = FileOfScriptLine(line.c_str());
-            if (!file || !*file || !IsRelativePath(file) || file[0] == '%') continue;
-            std::string bytes;
-            int at = LineOf(list.section, key);
-            if (!m_folder.Read(file, bytes, kMaxDrawingFile)) {
-                Report(at, Severity::Warning, std::string(file) + " is not there beside the script (or larger than 64 MiB): the line draws nothing");
-                continue;
-            }
-            const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
-            BmpLayout layout;
-            std::string word = line.substr(0, line.find(','));
-            if (EqualsNoCase(word.c_str(), word.size(), "bitmap") && !ReadBmpLayout(data, bytes.size(), layout))
-                Report(at, Severity::Warning,
-                       std::string(file) + " is no BMP that setup draws (1, 4, 8 or 24 bits, uncompressed, whole): "
-                                           "the line draws nothing");
-            if (EqualsNoCase(word.c_str(), word.size(), "meta") && !EnhancedMetafileIsWhole(data, bytes.size()))
-                Report(at, Severity::Warning, std::string(file) + " is no whole enhanced metafile: the line draws nothing");
+    ForEachDrawingLine([&](int at, const std::string& line, bool) {
+        const char* file = FileOfScriptLine(line.c_str());
+        if (!file || !*file || !IsRelativePath(file) || file[0] == '%') return;
+        std::string bytes;
+        if (!m_folder.Read(file, bytes, kMaxDrawingFile)) {
+            Report(at, Severity::Warning,
+                   std::string(file) + " is not there beside the script (or larger than 64 MiB): the line draws nothing");
+            return;
         }
-    };
-    check(kBackLines, -1);
-    if (IsSpecialReadme(Read("Readme", "File")))
-        check(kReadmeLines, m_script.ReadInt(kReadmeLines.section, kReadmeLines.countKey, 0));
+        const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+        BmpLayout layout;
+        std::string word = line.substr(0, line.find(','));
+        if (EqualsNoCase(word.c_str(), word.size(), "bitmap") && !ReadBmpLayout(data, bytes.size(), layout))
+            Report(at, Severity::Warning,
+                   std::string(file) + " is no BMP that setup draws (1, 4, 8 or 24 bits, uncompressed, whole): "
+                                       "the line draws nothing");
+        if (EqualsNoCase(word.c_str(), word.size(), "meta") && !EnhancedMetafileIsWhole(data, bytes.size()))
+            Report(at, Severity::Warning, std::string(file) + " is no whole enhanced metafile: the line draws nothing");
+    });
 }
 
 void ScriptChecker::CheckIconAndLastGo()

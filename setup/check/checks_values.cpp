@@ -127,19 +127,8 @@ void ScriptChecker::CheckAssociationsAndShortcuts()
 
 void ScriptChecker::CheckDrawingLines()
 {
-    auto check = [&](const KeyList& list, int count, bool pageLines) {
-        for (int index = list.first; count < 0 || index < count; ++index) {
-            NumberedName key = NameWithNumber(list.prefix, index);
-            std::string line = Read(list.section, key, list.valueSize);
-            if (line.empty()) {
-                if (count < 0) break;
-                continue;
-            }
-            for (const std::string& problem : ProblemsOfScriptLine(line.c_str(), pageLines))
-                Report(LineOf(list.section, key), Severity::Warning, problem);
-        }
-    };
-    check(kBackLines, -1, false);
-    if (EqualsNoCase(Read("Readme", "File").c_str(), Read("Readme", "File").size(), "ReadMe.Special"))
-        check(kReadmeLines, m_script.ReadInt(kReadmeLines.section, kReadmeLines.countKey, 0), true);
+    ForEachDrawingLine([&](int line, const std::string& text, bool pageLine) {
+        for (const std::string& problem : ProblemsOfScriptLine(text.c_str(), pageLine))
+            Report(line, Severity::Warning, problem);
+    });
 }

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "numbered_key.h"
 #include "path_text.h"
+#include "script_vocabulary.h"
 #include "text_limits.h"
 
 bool TypicalFolders::Find(MacroFolder folder, char* out)
@@ -70,6 +72,23 @@ int ScriptChecker::LineOf(const char* section, const char* key) const
 std::string ScriptChecker::Read(const char* section, const char* key, size_t size) const
 {
     return m_script.Read(section, key, size).value_or("");
+}
+
+void ScriptChecker::ForEachDrawingLine(const std::function<void(int, const std::string&, bool)>& fn) const
+{
+    // The background ends at its first empty line; the pages are counted by No.
+    auto walk = [&](const KeyList& list, int count, bool pageLines) {
+        for (int index = list.first; count < 0 || index < count; ++index) {
+            NumberedName key = NameWithNumber(list.prefix, index);
+            std::string text = Read(list.section, key, list.valueSize);
+            if (text.empty() && count < 0) break;
+            if (!text.empty()) fn(LineOf(list.section, key), text, pageLines);
+        }
+    };
+    walk(kBackLines, -1, false);
+    std::string readme = Read("Readme", "File");
+    if (EqualsNoCase(readme.c_str(), readme.size(), "ReadMe.Special"))
+        walk(kReadmeLines, m_script.ReadInt(kReadmeLines.section, kReadmeLines.countKey, 0), true);
 }
 
 std::string ScriptChecker::DefaultInstallFolder() const

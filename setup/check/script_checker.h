@@ -4,6 +4,7 @@
 // that setup cuts or reads otherwise than written, drawing lines that draw
 // nothing. Every rule is setup's own: the vocabulary, the list rules, the
 // path and drawing parsers are the ones setup runs.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,10 @@ private:
     void CheckReadme();
     void CheckDrawingFiles();
     void CheckIconAndLastGo();
+
+    // Calls fn(scriptLine, text) for each line of the background and, when
+    // the ReadMe is drawn, of its pages (`pageLine` set), as setup reads them.
+    void ForEachDrawingLine(const std::function<void(int line, const std::string& text, bool pageLine)>& fn) const;
 
     void Report(int line, Severity severity, std::string message);
     int LineOf(const char* section, const char* key) const;
