@@ -2,23 +2,14 @@
 
 #include <string>
 
-namespace {
-
-enum class Language { System, Japanese, English };
-Language g_chosen = Language::System;
-
-} // namespace
+#include "setup_state.h"
 
 bool UsesJapaneseTexts()
 {
-    if (g_chosen != Language::System) return g_chosen == Language::Japanese;
+    if (g_setup.textLanguage != TextLanguage::System) return g_setup.textLanguage == TextLanguage::Japanese;
     return GetOEMCP() == 932;
 }
 
-void ChooseTextLanguage(bool japanese)
-{
-    g_chosen = japanese ? Language::Japanese : Language::English;
-}
 
 void SetLocalizedItemText(HWND dialog, int id, const char* japanese, const char* english)
 {

@@ -10,10 +10,6 @@ inline const char* Localized(const char* japanese, const char* english)
     return UsesJapaneseTexts() ? japanese : english;
 }
 
-// For setup-preview, which shows setup's texts in the language its user
-// asks for whatever the system's code page; Setup.exe never calls it.
-void ChooseTextLanguage(bool japanese);
-
 // Sets a control's text to one of setup's own texts (the Japanese ones are
 // code page 932, which the system may not use when the language was chosen).
 void SetLocalizedItemText(HWND dialog, int id, const char* japanese, const char* english);

@@ -46,6 +46,10 @@ struct ActionLogState {
     int left = 0;
 };
 
+// The language of setup's own texts: the system's (Japanese when the OEM
+// code page is 932), or one that setup-preview was asked for.
+enum class TextLanguage { System, Japanese, English };
+
 struct SetupState {
     // "Setup.ini" beside the program: every read and write of the running
     // script goes to this path.
@@ -71,6 +75,7 @@ struct SetupState {
     // The shell link could not be created and the user was told: once a run.
     bool shellLinkFailureReported = false;
     ActionLogState actionLog;
+    TextLanguage textLanguage = TextLanguage::System;
 };
 
 extern SetupState g_setup;

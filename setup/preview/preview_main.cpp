@@ -98,7 +98,7 @@ int main(int argc, char** argv)
 
     // Setup reads the files its pictures name from its own folder.
     SetCurrentDirectoryA(folder.c_str());
-    if (options.language != TextLanguage::System) ChooseTextLanguage(options.language == TextLanguage::Japanese);
+    g_setup.textLanguage = options.language;
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 

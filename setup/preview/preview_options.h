@@ -3,8 +3,7 @@
 #include <string>
 
 #include "picture_folder.h"
-
-enum class TextLanguage { System, Japanese, English };
+#include "setup_state.h"
 
 struct PreviewOptions {
     // The screen that setup would run on: the background's size, and the
