@@ -103,7 +103,7 @@ TEST(SetupDialog, ShapesOfTheScripts)
     };
     const FullDialog& full = FullDialog::Get();
     for (const Shape& shape : shapes) {
-        SCOPED_TRACE(Narrow(shape.title));
+        SCOPED_TRACE(Utf8(shape.title));
         SetupCopy copy(shape.script);
         for (int start = 1; start <= shape.starts; ++start) {
             SetupRun run(copy.ProgramPath(), shape.title);
@@ -128,7 +128,7 @@ TEST(SetupDialog, ShapesOfTheScripts)
             ClickItem(d, IDCANCEL);
             ASSERT_TRUE(run.process.WaitForExit(8000));
             EXPECT_EQ(copy.Value(L"Menu", L"Change"), L"");
-            EXPECT_EQ(Narrow(copy.Value(L"Root", L"Name")), shape.rootName);
+            EXPECT_EQ(Utf8(copy.Value(L"Root", L"Name")), shape.rootName);
         }
     }
 }

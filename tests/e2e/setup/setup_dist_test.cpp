@@ -111,7 +111,7 @@ TEST(Distribution, InstallsAndUninstallsWithoutResidue)
     AnswerMessageBox(question, IDYES);
     ASSERT_TRUE(again.process.WaitForExit(20000));
     for (const wchar_t* name : {L"Setup.exe", L"Setup.ini", L"trenvika.exe"})
-        EXPECT_TRUE(Exists(medium / name)) << Narrow(name);
+        EXPECT_TRUE(Exists(medium / name)) << Utf8(name);
 
     // The uninstall entry as Wine's own tools show it: the command quoted.
     std::string query = ConsoleOutput(L"reg.exe query \"HKLM\\" + UninstallKey(L"Trenvika") + L"\"");
@@ -133,7 +133,7 @@ TEST(Distribution, InstallsAndUninstallsWithoutResidue)
     ASSERT_TRUE(uninstaller.WaitForExit(10000));
     EXPECT_TRUE(WaitUntil([] { return !Exists(L"C:\\delus.bat"); }, 5000));
     for (const wchar_t* name : {L"trenvika.exe", L"trenvika-cli.exe", L"ReadMe.txt", L"cross-section.dxf"})
-        EXPECT_TRUE(trash.Holds(name)) << Narrow(name);
+        EXPECT_TRUE(trash.Holds(name)) << Utf8(name);
 
     Snapshot after;
     EXPECT_EQ(ProductResidue(before.registry, after.registry), "");

@@ -14,13 +14,6 @@ using namespace setup_e2e;
 
 namespace {
 
-std::string Utf8(const std::wstring& text)
-{
-    std::string bytes(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr);
-    return bytes.c_str();
-}
-
 std::string ScriptOf(const std::vector<std::string>& lines)
 {
     std::string text;
@@ -80,7 +73,7 @@ TEST(UninstallCommand, ReachesTheProgramAsRegistered)
     for (const std::wstring& command : {probe + L" uninstall", L"\"" + probe + L"\" uninstall"}) {
         Process run = Process::LaunchExactly(probe, command);
         ASSERT_TRUE(run.WaitForExit(10000));
-        EXPECT_EQ(ReadBytes(folder + L"\\command-line.txt"), Narrow(command));
+        EXPECT_EQ(ReadBytes(folder + L"\\command-line.txt"), Utf8(command));
     }
 }
 
@@ -157,7 +150,7 @@ TEST(ProgramFilesProduct, VersionUpAndUninstallAsWindowsStartsIt)
     }, 30000, 100));
     EXPECT_FALSE(reported);
     for (const wchar_t* name : {L"readme.txt", L"guide.txt", L"settings.ini", L"Setup.ini"})
-        EXPECT_TRUE(trash.Holds(name)) << Narrow(name);
+        EXPECT_TRUE(trash.Holds(name)) << Utf8(name);
     EXPECT_FALSE(IsRegistered(p.name));
     EXPECT_TRUE(WaitUntil([&] { return !Exists(p.companyFolder); }, 20000));
     EXPECT_TRUE(Exists(ProgramFilesFolder()));
