@@ -1,6 +1,7 @@
 // setup's registry actions in this process against Wine's real registry, on
-// a script of the test's own: the forms of Reg entries, company keys and
-// associations that the install round trip (tests/e2e/setup) does not meet.
+// a script of the test's own: a key tree that cannot be deleted, company
+// keys and associations as the install round trip (tests/e2e/setup) does
+// not meet them.
 // Every key carries this process's id and is deleted at the end.
 #include <gtest/gtest.h>
 
@@ -66,46 +67,6 @@ struct KeysToDelete {
 
 } // namespace
 
-// Keys only, data with backslashes, a file of the install folder, data the
-// resolver knows nothing of, a value of the root key itself; erased as a
-// tree, as a value, climbing through the keys left empty up to the first
-// that holds something. A key right below a root is never deleted.
-TEST(RegList, MakeThenErase)
-{
-    const std::string t = Unique("SetupTest"), top = t + ".Top", software = "Software\\" + t;
-    const std::string rootValue = t + ".Root";
-    KeysToDelete cleanup{{{HKEY_CURRENT_USER, software}, {HKEY_CURRENT_USER, top}}};
-    struct RootValue {
-        std::string name;
-        ~RootValue() { RegDeleteKeyValueA(HKEY_CURRENT_USER, nullptr, name.c_str()); }
-    } rootValueCleanup{rootValue};
-    const std::string hkcu = "HKEY_CURRENT_USER\\" + software;
-    ScriptFixture script({"[Reg]", "Make0=" + hkcu + "\\Keys\\Only", "Make1=" + hkcu + "\\Values\\\\Literal\\!C:\\a\\b c\\d",
-                          "Make2=" + hkcu + "\\Values\\\\Tool\\tool.exe",
-                          "Make3=" + hkcu + "\\Values\\\\Unknown\\notes.nosuchextension",
-                          "Make4=hkey_current_user\\\\" + rootValue + "\\!in the root key",
-                          "Make5=" + hkcu + "\\Gone\\Deep\\\\Value\\!x", "Make6=" + hkcu + "\\Keep\\\\Value\\!y",
-                          "Erase0=" + hkcu + "\\Values\\", "Erase1=" + hkcu + "\\Keys\\Only\\Nothing",
-                          "Erase2=" + hkcu + "\\Gone\\Deep\\Value", "Erase3=HKEY_CURRENT_USER\\" + top,
-                          "Erase4=HKEY_CURRENT_USER\\" + top + "\\"});
-
-    ApplyRegList(true);
-    const std::string values = software + "\\Values";
-    EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, software + "\\Keys\\Only"));
-    EXPECT_EQ(RegText(HKEY_CURRENT_USER, values, "Literal"), "C:\\a\\b c\\d");
-    EXPECT_EQ(Lower(RegText(HKEY_CURRENT_USER, values, "Tool")), Lower(script.App("tool.exe")));
-    EXPECT_EQ(RegText(HKEY_CURRENT_USER, values, "Unknown"), "notes.nosuchextension");
-    EXPECT_EQ(RegText(HKEY_CURRENT_USER, "", rootValue), "in the root key");
-
-    SetRegText(HKEY_CURRENT_USER, top + "\\Child", "Setting", "kept");
-    ApplyRegList(false);
-    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, values));
-    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, software + "\\Keys"));
-    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, software + "\\Gone"));
-    EXPECT_EQ(RegText(HKEY_CURRENT_USER, software + "\\Keep", "Value"), "y");
-    EXPECT_EQ(RegText(HKEY_CURRENT_USER, top + "\\Child", "Setting"), "kept");
-}
-
 // A sub key that cannot be deleted ends the walk over the key that holds
 // it, and the deletion returns. Here its name has a character that the
 // code page lacks: the 8-bit enumeration gives "?" for it, a name that
@@ -132,28 +93,19 @@ TEST(RegList, KeyTreeWithAKeyThatCannotBeDeleted)
     RegCloseKey(key);
 }
 
-// The company's settings key in the user's hive (the install round trip
-// has both hives): with Registry Name only the application's key, the
-// company's key staying while it holds another; nothing at all without
-// Root Name; without Registry Name the whole company key.
-TEST(CompanyKeys, ApplicationKeyThenCompanyKey)
+// The company's settings key, which the round trip removes when only the
+// product's key was in it and keeps when another's is: nothing at all
+// without Root Name, and without Registry Name the whole company key.
+TEST(CompanyKeys, WithoutRootNameOrApplicationName)
 {
     const std::string company = Unique("SetupTestCompany"), companyKey = "SOFTWARE\\" + company;
-    const std::string product = "Name=" + Unique("SetupTestProduct");
     KeysToDelete cleanup{{{HKEY_CURRENT_USER, companyKey}}};
-    SetRegText(HKEY_CURRENT_USER, companyKey + "\\App\\Window", "Left", "10");
     SetRegText(HKEY_CURRENT_USER, companyKey + "\\Other", "Setting", "kept");
-    auto removeWith = [&](const std::vector<std::string>& lines) {
-        ScriptFixture script(lines);
+    for (const std::string& product : {std::string("Name="), "Name=" + Unique("SetupTestProduct")}) {
+        ScriptFixture script({"[Root]", product, "[Registry]", "Company=" + company});
         RemoveCompanyKeys();
-    };
-    removeWith({"[Root]", product, "[Registry]", "Company=" + company, "Name=App"});
-    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, companyKey + "\\App"));
-    EXPECT_EQ(RegText(HKEY_CURRENT_USER, companyKey + "\\Other", "Setting"), "kept");
-    removeWith({"[Root]", "Name=", "[Registry]", "Company=" + company});
-    EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, companyKey + "\\Other"));
-    removeWith({"[Root]", product, "[Registry]", "Company=" + company});
-    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, companyKey));
+        EXPECT_EQ(KeyExists(HKEY_CURRENT_USER, companyKey), product == "Name=") << product;
+    }
 }
 
 // An extension already of the product's file type (a), one taken over with

@@ -115,7 +115,8 @@ struct SampleProduct {
         for (const std::wstring& entry : {key, std::filesystem::path(folder).filename().wstring()})
             RegDeleteTreeW(HKEY_LOCAL_MACHINE, UninstallKey(entry).c_str());
         std::error_code ignored;
-        for (const std::wstring& path : {Menu(), DesktopLink(), StartupLink(), SendTo(send) + L".lnk", SendTo(sendFolder)})
+        for (const std::wstring& path :
+             {Menu(), DesktopLink(), StartupLink(), SendTo(send) + L".lnk", SendTo(sendFolder)})
             std::filesystem::remove_all(path, ignored);
     }
 
@@ -141,8 +142,8 @@ struct SampleProduct {
                Script({"[Menu0]", "Name=" + app, "Path=bin\\tool.exe", "Arg=menu",
                        "[Menu1]", "Name=Tools\\" + readme, "Path=bin\\tool.exe",
                        "[Menu2]", "Name=$Welcome", "Path=bin\\tool.exe", "Arg=welcome",
-                       "[Desktop]", "Name=" + desktop, "Path=bin\\tool.exe", "Arg=desk", "Icon=sample-1.0.exe", "IconNo=1",
-                       "Work=bin", "Show=2", "Short=A",
+                       "[Desktop]", "Name=" + desktop, "Path=bin\\tool.exe", "Arg=desk", "Icon=sample-1.0.exe",
+                       "IconNo=1", "Work=bin", "Show=2", "Short=A",
                        "[Startup]", "Name=" + startup, "Path=bin\\tool.exe", "Arg=startup", "Show=1", "Short=\\112",
                        "[Send0]", "Name=" + send, "Path=bin\\tool.exe",
                        "[Send1]", "Name=" + sendFolder + "\\Viewer", "Path=bin\\tool.exe"});
@@ -189,7 +190,7 @@ void InstallThroughTheDialog(const SampleProduct& p)
                            "[CopyFile]", "Self=sample-1.0.exe",
                            "0=ReadMe.txt", "1=bin\\tool.exe", "2=doc\\en\\guide.txt", "3=!settings.ini",
                            "4=&keep.dat", "5=?replace.dat", "6=ask.dat", "7=older.dat", "8=lost.dat",
-                           "9=*gone.dat", "10=!&shared.dll",
+                           "9=*gone.dat", "10=!&shared.dll", "11=!" + SampleSettings::Document(),
                            "[LastGo]", "0=$Welcome", "1=" + p.app, "StartupAndGo=1",
                            // No entry both starts and ends with a quote, which the profile functions would take off.
                            "[Go2]", "Make0=\"%root%\\..\\run_list_probe.exe\" installed \"two words\" end",
@@ -204,6 +205,7 @@ void InstallThroughTheDialog(const SampleProduct& p)
                                 L"ask.dat", L"older.dat", L"shared.dll"})
         copy.Put(name, "new " + Utf8(name));
     copy.Put(L"sample-1.0.exe", ReadBytes(SETUP_EXE));
+    copy.Put(Utf16(SampleSettings::Document()), "a document");
     copy.Put(L"ReadMe.txt", readme);
     copy.Put(L"bin\\tool.exe", ReadBytes(RUN_LIST_PROBE));
     for (auto [name, hours] : {std::pair{L"keep.dat", 1}, {L"replace.dat", 1}, {L"ask.dat", 0}, {L"older.dat", -1}}) {
@@ -274,7 +276,8 @@ void InstallThroughTheDialog(const SampleProduct& p)
     }
     EXPECT_TRUE(ProgressShows(d, Say(L"Completed.", L"終了しました．")));
     ASSERT_TRUE(run.process.WaitForExit(10000));
-    for (const auto& [name, bytes] : {std::pair<const wchar_t*, std::string>{L"settings.ini", "new settings.ini"}, {L"keep.dat", "user's"},
+    using Bytes = std::pair<const wchar_t*, std::string>;
+    for (const auto& [name, bytes] : {Bytes{L"settings.ini", "new settings.ini"}, {L"keep.dat", "user's"},
                                {L"replace.dat", "new replace.dat"}, {L"ask.dat", "new ask.dat"},
                                {L"older.dat", "new older.dat"}, {L"sample-1.0.exe", ReadBytes(SETUP_EXE)}})
         EXPECT_EQ(ReadBytes(p.At(name)), bytes) << Utf8(name);
@@ -355,7 +358,8 @@ void InstallAgainUnattended(const SampleProduct& p)
     ASSERT_TRUE(run.dialog);
     HWND d = run.dialog;
     // Unattended: no buttons, the saving (two rows) plus one row cut off.
-    for (int id : {IDOK, IDCANCEL, IDC_README, IDC_ICON_FRAME, IDC_BROWSE_FOLDER}) EXPECT_FALSE(IsItemVisible(d, id)) << id;
+    for (int id : {IDOK, IDCANCEL, IDC_README, IDC_ICON_FRAME, IDC_BROWSE_FOLDER})
+        EXPECT_FALSE(IsItemVisible(d, id)) << id;
     EXPECT_EQ(ClientSize(d).cy, FullDialog::Get().ClientHeight(3));
     for (int id : {IDC_STARTUP, IDC_EXT, IDC_SEND}) EXPECT_TRUE(IsItemChecked(d, id)) << id; // 1 here, 2 before
 
