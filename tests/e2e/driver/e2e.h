@@ -1,6 +1,5 @@
 #pragma once
 // The dialog-driving library for end-to-end tests under Wine: include this.
-#include "dialog_units.h"
 #include "process.h"
 #include "screenshot.h"
 #include "window.h"
