@@ -104,7 +104,6 @@ TEST(Gradation, BandsOfEveryModeAndTheirNumber)
 
     using E = std::tuple<int, int, int, int>;
     const std::pair<const char*, std::vector<E>> modes[] = {
-        {"mode,left", {{10, 20, 35, 70}, {35, 20, 60, 70}, {60, 20, 85, 70}, {85, 20, 110, 70}}},
         {"mode,bottom", {{10, 58, 110, 70}, {10, 45, 110, 58}, {10, 33, 110, 45}, {10, 20, 110, 33}}},
         {"mode,center", {{10, 20, 110, 70}, {22, 26, 98, 64}, {35, 32, 85, 58}, {47, 38, 73, 52}}},
         {"mode,point", {}}, // no direction: only the colour changes
@@ -140,25 +139,19 @@ TEST(Gradation, BandsOfEveryModeAndTheirNumber)
     EXPECT_EQ(Edges(wide.fills[2].rect), std::make_tuple(-2147483648, 0, -715827883, 1));
 }
 
-// Rectangles, fills and the line forms: a bare "page" is ignored, "page,"
-// ends the run; "|" lines draw as "string" draws, commas included; unknown
-// words are ignored; a line is cut to 259 bytes, as the script's values are.
+// The line forms: a bare "page" is ignored, "page," ends the run; "|"
+// lines draw as "string" draws, commas included; unknown words are
+// ignored; a line is cut to 259 bytes, as the script's values are.
+// Rectangles in percent of the area, or moved by their corner alone; fill
+// colours that default to the current one's, in rect and whole-area modes.
 TEST(Lines, FormsRectanglesAndFills)
 {
-    const std::pair<const char*, std::tuple<int, int, int, int>> rects[] = {
-        {"rect,%33.3", {266, 2, 3, 4}},
-        {"rect,10,20", {10, 20, 3, 4}}, // two values move only the top-left corner
-        {"RECT,%50,%50,%100,%100", {400, 300, 800, 600}},
-    };
-    for (const auto& [line, rect] : rects) {
-        RecordingCanvas canvas;
-        EXPECT_EQ(Edges(Draw(canvas, {"rect,1,2,3,4", line}).rect), rect) << line;
-    }
-
     RecordingCanvas canvas;
     const std::string longText = "|" + std::string(300, 'a');
-    DrawingState state = Draw(canvas, {"mode,rect", "rect,0,0,100,20", "page", "circle,1,2", "", "x", "|Hello, world",
-                                      "String,Hello, world", longText.c_str(), "Fill,255", "pAgE,2", "fill,0,255"});
+    DrawingState state = Draw(canvas, {"mode,rect", "rect,%33.3,0,100,20", "RECT,0", "page", "circle,1,2", "", "x",
+                                      "|Hello, world", "String,Hello, world", longText.c_str(),
+                                      "gradation,0,0,0,0,128,255", "fill,255", "rect,5,6,7,8", "fill,1,2", "mode,",
+                                      "fill,9", "mode,left", "fill,7", "pAgE,2", "fill,0,255"});
     ASSERT_EQ(canvas.texts.size(), 3u);
     for (int i = 0; i < 2; ++i) {
         EXPECT_EQ(canvas.texts[i].text, "Hello, world");
@@ -166,55 +159,38 @@ TEST(Lines, FormsRectanglesAndFills)
         EXPECT_EQ(Edges(canvas.texts[i].rect), std::make_tuple(0, 0, 100, 20));
     }
     EXPECT_EQ(canvas.texts[2].text.size(), 258u);
-    ASSERT_EQ(canvas.fills.size(), 1u);
-    EXPECT_EQ(state.colour, MakeColour(255, 0, 0));
-
-    // Green and blue default to the current colour's; only rect and whole-area modes fill.
-    RecordingCanvas fills;
-    state = Draw(fills, {"gradation,0,0,0,0,128,255", "fill,255", "mode,rect", "rect,5,6,7,8", "fill,1,2", "mode,",
-                         "fill,256,257,-1", "mode,left", "fill,9"});
-    EXPECT_EQ(state.colour, MakeColour(9, 1, 255));
-    ASSERT_EQ(fills.fills.size(), 2u);
-    EXPECT_EQ(Edges(fills.fills[0].rect), std::make_tuple(5, 6, 7, 8));
-    EXPECT_EQ(fills.fills[0].colour, MakeColour(1, 2, 255));
-    EXPECT_EQ(Edges(fills.fills[1].rect), std::make_tuple(0, 0, 800, 600));
-    EXPECT_EQ(fills.fills[1].colour, MakeColour(0, 1, 255));
+    ASSERT_EQ(canvas.fills.size(), 3u);
+    EXPECT_EQ(canvas.fills[0].colour, MakeColour(255, 128, 255));
+    EXPECT_EQ(Edges(canvas.fills[1].rect), std::make_tuple(5, 6, 7, 8));
+    EXPECT_EQ(canvas.fills[1].colour, MakeColour(1, 2, 255));
+    EXPECT_EQ(Edges(canvas.fills[2].rect), std::make_tuple(0, 0, 800, 600));
+    EXPECT_EQ(state.colour, MakeColour(7, 2, 255));
+    RecordingCanvas percent;
+    EXPECT_EQ(Edges(Draw(percent, {"rect,%33.3,1,2,3"}).rect), std::make_tuple(266, 1, 2, 3));
 }
 
-// The sixteen fields of a font, the face name after the sixteenth comma
-// (commas included, 31 bytes kept, never half a double-byte character).
-TEST(Font, FieldsColourAndFaceName)
+// The sixteen fields of a font in their order, the face name after the
+// sixteenth comma (commas included, 31 bytes kept, never half a
+// double-byte character); a "height" before any "font": the defaults.
+TEST(Font, FieldsAndFaceName)
 {
     RecordingCanvas canvas;
-    const std::string emptyFace = "font,0,0,0,10" + std::string(13, ','); // sixteen commas
     std::string japanese = "font,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,";
     for (int i = 0; i < 16; ++i) japanese += "\x82\xA0"; // Shift-JIS hiragana
-    DrawingState state = Draw(canvas, {
-        "height,%10", // before any "font": the description's defaults, this height
-        "font,1,2,3,40,5,6,7,700,1,1,1,384,4,5,6,49,Face, with, commas",
-        "font,255",   // keeps green, blue and every field, makes the font again
-        emptyFace.c_str(),
-        ("font,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0," + std::string(40, 'F')).c_str(),
-        japanese.c_str(),
-    });
-    ASSERT_EQ(canvas.fonts.size(), 6u);
-    EXPECT_EQ(canvas.fonts[0].height, 60);
-    EXPECT_EQ(canvas.fonts[0].charSet, 1);
-    EXPECT_STREQ(canvas.fonts[0].faceName, "");
-    const FontDescription& f = canvas.fonts[1];
-    EXPECT_EQ(std::make_tuple(f.height, f.width, f.escapement, f.orientation, f.weight, f.italic, f.underline,
-                              f.strikeOut, f.charSet, f.outPrecision, f.clipPrecision, f.quality, f.pitchAndFamily),
-              std::make_tuple(40, 5, 6, 7, 700, 1, 1, 1, 128, 4, 5, 6, 49));
-    EXPECT_STREQ(f.faceName, "Face, with, commas");
-    EXPECT_STREQ(canvas.fonts[2].faceName, "Face, with, commas");
-    EXPECT_EQ(canvas.fonts[2].weight, 700);
-    EXPECT_STREQ(canvas.fonts[3].faceName, "");
-    EXPECT_EQ(canvas.fonts[3].width, 0);
-    EXPECT_EQ(std::string(canvas.fonts[4].faceName), std::string(31, 'F'));
-    EXPECT_EQ(std::strlen(canvas.fonts[5].faceName), 30u);
-    ASSERT_GE(canvas.textColours.size(), 2u);
-    EXPECT_EQ(canvas.textColours[1], MakeColour(255, 2, 3));
-    EXPECT_EQ(state.colour, 0u);
+    const std::string longName = "font,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0," + std::string(40, 'F');
+    Draw(canvas, {"height,%10", "font,1,2,3,40,5,6,7,700,1,1,1,384,4,5,6,49,Face, with, commas", "font,255",
+                  longName.c_str(), japanese.c_str()});
+    ASSERT_EQ(canvas.fonts.size(), 5u);
+    EXPECT_EQ(std::make_tuple(canvas.fonts[0].height, canvas.fonts[0].charSet), std::make_tuple(60, 1));
+    for (const FontDescription& f : {canvas.fonts[1], canvas.fonts[2]}) { // "font,255" keeps the other fields
+        EXPECT_EQ(std::make_tuple(f.height, f.width, f.escapement, f.orientation, f.weight, f.italic, f.underline,
+                                  f.strikeOut, f.charSet, f.outPrecision, f.clipPrecision, f.quality, f.pitchAndFamily),
+                  std::make_tuple(40, 5, 6, 7, 700, 1, 1, 1, 128, 4, 5, 6, 49));
+        EXPECT_STREQ(f.faceName, "Face, with, commas");
+    }
+    EXPECT_EQ(canvas.textColours.at(1), MakeColour(255, 2, 3));
+    EXPECT_EQ(std::string(canvas.fonts[3].faceName), std::string(31, 'F'));
+    EXPECT_EQ(std::strlen(canvas.fonts[4].faceName), 30u);
 }
 
 // Flowing text: bottom mode puts each item below the last at the same left,
