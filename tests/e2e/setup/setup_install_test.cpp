@@ -77,7 +77,7 @@ std::map<std::string, std::wstring> LnkInfo(const std::wstring& file)
     return fields;
 }
 
-// What run_list_probe (or its library) wrote for the marker `name` in
+// What the probe (or its library) wrote for the marker `name` in
 // `folder`, once it has written it.
 std::string ProbeRecord(const std::filesystem::path& folder, const std::string& name)
 {
@@ -87,7 +87,7 @@ std::string ProbeRecord(const std::filesystem::path& folder, const std::string& 
 }
 
 // The product as it leaves the distribution folders and where it goes; its
-// programs (bin\tool.exe) are run_list_probe, which writes "<argument>.txt".
+// programs (bin\tool.exe) are the probe, which writes "<argument>.txt".
 struct SampleProduct {
     std::string id = std::to_string(GetCurrentProcessId());
     std::string title = Pick("Sample Product", "表示ソフト");
@@ -107,7 +107,7 @@ struct SampleProduct {
 
     SampleProduct()
     {
-        std::filesystem::copy_file(RUN_LIST_PROBE, target / L"run_list_probe.exe");
+        std::filesystem::copy_file(PROBE, target / L"probe.exe");
         std::filesystem::copy_file(RUN_LIST_LIBRARY, target / L"run_list_library.dll");
     }
     ~SampleProduct()
@@ -181,7 +181,7 @@ void ReadReadme(const Process& setup, HWND dialog, const std::string& text)
 // programs and libraries of the run list with its failures answered.
 void InstallThroughTheDialog(const SampleProduct& p)
 {
-    const std::string probe = "\"" + p.probes + "\\run_list_probe.exe\"", missing = p.probes + "\\missing";
+    const std::string probe = "\"" + p.probes + "\\probe.exe\"", missing = p.probes + "\\missing";
     const std::string readme = "Plain text ReadMe\r\n\tindented by one tab\r\n";
     SetupCopy copy(Script({"[Setup]", "Name=" + p.title, "[Root]", "Name=" + Utf8(p.key),
                            "[Check]", "Menu=2", "Desktop=2", "Startup=2", "Ext=2", "Send=2", "Copy=2", "Del=1",
@@ -193,7 +193,7 @@ void InstallThroughTheDialog(const SampleProduct& p)
                            "9=*gone.dat", "10=!&shared.dll", "11=!" + SampleSettings::Document(),
                            "[LastGo]", "0=$Welcome", "1=" + p.app, "StartupAndGo=1",
                            // No entry both starts and ends with a quote, which the profile functions would take off.
-                           "[Go2]", "Make0=\"%root%\\..\\run_list_probe.exe\" installed \"two words\" end",
+                           "[Go2]", "Make0=\"%root%\\..\\probe.exe\" installed \"two words\" end",
                            "Make1=" + probe + " maximized;;MAX", "Make2=" + probe + " minimized;;min",
                            "Make3=" + probe + " hidden;;hide", "Make4=" + missing + ".dll;MarkCalled",
                            "Make5=" + p.probes + "\\run_list_library.dll;NoSuchEntry",
@@ -207,7 +207,7 @@ void InstallThroughTheDialog(const SampleProduct& p)
     copy.Put(L"sample-1.0.exe", ReadBytes(SETUP_EXE));
     copy.Put(Utf16(SampleSettings::Document()), "a document");
     copy.Put(L"ReadMe.txt", readme);
-    copy.Put(L"bin\\tool.exe", ReadBytes(RUN_LIST_PROBE));
+    copy.Put(L"bin\\tool.exe", ReadBytes(PROBE));
     for (auto [name, hours] : {std::pair{L"keep.dat", 1}, {L"replace.dat", 1}, {L"ask.dat", 0}, {L"older.dat", -1}}) {
         WriteBytes(p.At(name), "user's");
         SetWriteTime(p.At(name), hours);
@@ -347,7 +347,7 @@ void InstallAgainUnattended(const SampleProduct& p)
                            "[CopyFile]", "0=settings.ini", "1=!&bin\\tool.exe", "2=!new.txt",
                            "[Del]", "0=*.log", "1=settings.ini", "2=bin\\*.txt", "ShowError=1", "Force=1",
                            "[DirRemove]", "0=logs", "1=%root%\\cache",
-                           "[Go2]", "Make0=\"%root%\\..\\run_list_probe.exe\" installed",
+                           "[Go2]", "Make0=\"%root%\\..\\probe.exe\" installed",
                            "Erase0=%root%\\..\\run_list_library.dll;MarkCalled"}) +
                    p.ShortcutLines(false) + p.settings.ScriptLines());
     for (const wchar_t* name : {L"settings.ini", L"bin\\tool.exe", L"new.txt"})
@@ -371,7 +371,7 @@ void InstallAgainUnattended(const SampleProduct& p)
     ASSERT_TRUE(run.process.WaitForExit(15000));
 
     EXPECT_EQ(ReadBytes(p.At(L"settings.ini")), "new settings.ini");
-    EXPECT_EQ(ReadBytes(p.At(L"bin\\tool.exe")), ReadBytes(RUN_LIST_PROBE));
+    EXPECT_EQ(ReadBytes(p.At(L"bin\\tool.exe")), ReadBytes(PROBE));
     EXPECT_EQ(ReadBytes(p.At(L"new.txt")), "second new.txt");
 
     std::wstring installed = p.At(L"Setup.ini");

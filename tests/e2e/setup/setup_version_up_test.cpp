@@ -77,7 +77,7 @@ TEST(ProgramFilesProduct, VersionUpAndUninstallAsWindowsStartsIt)
     // writes down what it sees.
     const std::wstring probeFolder = elsewhere / L"Program Files\\Tool", probe = probeFolder + L"\\Setup.exe";
     std::filesystem::create_directories(probeFolder);
-    ASSERT_TRUE(CopyFileW(COMMAND_LINE_PROBE, probe.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW(PROBE, probe.c_str(), FALSE));
     for (const std::wstring& command : {probe + L" uninstall", L"\"" + probe + L"\" uninstall"}) {
         ASSERT_TRUE(Process::LaunchExactly(probe, command).WaitForExit(10000));
         EXPECT_EQ(ReadBytes(probeFolder + L"\\command-line.txt"), Utf8(command));
