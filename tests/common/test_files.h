@@ -3,6 +3,7 @@
 // its own under the system's temporary folder, named after it.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -53,6 +54,13 @@ inline void WriteBytes(const std::filesystem::path& path, const std::string& byt
 {
     std::filesystem::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Paths compared as the system compares them: in any letter case.
+inline std::string Lower(std::string text)
+{
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
 }
 
 #ifdef TEST_DATA_DIR

@@ -6,6 +6,9 @@
 
 #include <string>
 
+// A name followed by the process id: no key of another test run or of Wine.
+inline std::string Unique(const std::string& name) { return name + std::to_string(GetCurrentProcessId()); }
+
 inline bool KeyExists(HKEY root, const std::string& key)
 {
     HKEY handle;

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <limits>
 #include <thread>
+#include <tuple>
 
 #include "file_io.h"
 #include "polyline_list.h"
@@ -20,21 +21,28 @@ struct Job : CRunContext {
     }
 };
 
+// The counters: lines read, points, polylines, polylines written.
+std::tuple<int, int, int, int> Counts(const CRunContext& run)
+{
+    return {run.m_nSourceLines, run.m_nPoints, run.m_nPolyLines, run.m_nWritePolyLines};
+}
+
 } // namespace
 
-// Besides the worked examples, the sources made by data/goldens.py, with the
-// outputs that its own rendering of the rules expects.
+// The worked examples of the reader, the assembly and the writer, and the
+// sources made by data/goldens.py with the outputs that its own rendering
+// of the rules expects (ezdxf reads them back). A missing source gives an
+// empty drawing; the source may be the output.
 TEST(Conversion, GoldenFiles)
 {
     TempFolder folder;
     const ReferenceAxis X = ReferenceAxis::X;
-    struct Case {
+    const struct {
         const char* source;
         ReferenceAxis axis;
         const char* golden;
         int lines, points, polyLines;
     } cases[] = {
-        // The worked examples of the reader, the assembly and the writer.
         {"reader_example.dxf", X, "reader_example.x.expected.dxf", 16, 2, 2},
         {"reader_example.dxf", ReferenceAxis::Y, "reader_example.y.expected.dxf", 16, 2, 2},
         {"assembly_example.dxf", X, "assembly_example.expected.dxf", 42, 5, 3},
@@ -49,22 +57,14 @@ TEST(Conversion, GoldenFiles)
         {"no_points.dxf", X, "empty.expected.dxf", 18, 0, 0},
         {"empty.dxf", X, "empty.expected.dxf", 0, 0, 0},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.golden);
         Job run(DataFile(c.source), folder.Path("out.dxf"), c.axis);
-        EXPECT_EQ(run.m_outcome, RunOutcome::Ok) << c.source;
-        EXPECT_EQ(run.m_nSourceLines, c.lines) << c.source;
-        EXPECT_EQ(run.m_nPoints, c.points) << c.source;
-        EXPECT_EQ(run.m_nPolyLines, c.polyLines) << c.source;
-        EXPECT_EQ(run.m_nWritePolyLines, c.polyLines) << c.source;
-        EXPECT_EQ(ReadBytes(folder.Path("out.dxf")), ReadBytes(DataFile(c.golden))) << c.golden;
+        EXPECT_EQ(run.m_outcome, RunOutcome::Ok);
+        EXPECT_EQ(Counts(run), std::make_tuple(c.lines, c.points, c.polyLines, c.polyLines));
+        EXPECT_EQ(ReadBytes(folder.Path("out.dxf")), ReadBytes(DataFile(c.golden)));
     }
-}
 
-// A source or an output that cannot be opened, and a full disk, are the
-// console tool's error cases too (cli_test.cpp).
-TEST(Conversion, AMissingSourceGivesAnEmptyDrawingAndTheSourceMayBeTheOutput)
-{
-    TempFolder folder;
     Job missing(folder.Path("missing.dxf"), folder.Path("out.dxf"));
     EXPECT_EQ(missing.m_outcome, RunOutcome::SourceNotOpened);
     EXPECT_EQ(ReadBytes(folder.Path("out.dxf")), ReadBytes(DataFile("empty.expected.dxf")));
@@ -74,9 +74,11 @@ TEST(Conversion, AMissingSourceGivesAnEmptyDrawingAndTheSourceMayBeTheOutput)
     EXPECT_EQ(ReadBytes(same), ReadBytes(DataFile("writer_example.expected.dxf")));
 }
 
-TEST(RunConversion, PausesThenCountsOnlyUpwardsWhileTheWorkerRuns)
+// The run pauses, then its counters only grow while the worker runs (so
+// never past the exact final counts: repeated points are never counted).
+// An abort during the pause reads and writes nothing.
+TEST(RunConversion, PausesThenCountsOnlyUpwardsAndAborts)
 {
-    // A drawing large enough that the polls below see the run in progress.
     TempFolder folder;
     std::string text;
     for (int i = 0; i < 200000; ++i) {
@@ -94,7 +96,6 @@ TEST(RunConversion, PausesThenCountsOnlyUpwardsWhileTheWorkerRuns)
     EXPECT_EQ(run.m_bRunning, 1);
     EXPECT_EQ(run.m_nSourceLines, 0); // still in the start pause
     aborted.m_bCancel = 1;
-    // Never down, so never past the exact final counts: the repeated points are never counted.
     int32_t last[4] = {};
     bool onlyUpwards = true;
     while (run.m_bRunning) {
@@ -108,11 +109,7 @@ TEST(RunConversion, PausesThenCountsOnlyUpwardsWhileTheWorkerRuns)
     EXPECT_TRUE(onlyUpwards);
     EXPECT_GT(last[0], 0) << "no poll saw the reading";
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
-    EXPECT_EQ(run.m_nSourceLines, 200000 * 12);
-    EXPECT_EQ(run.m_nPoints, 200000);
-    EXPECT_EQ(run.m_nPolyLines, 500);
-    EXPECT_EQ(run.m_nWritePolyLines, 500);
-    // An abort during the pause reads and writes nothing.
+    EXPECT_EQ(Counts(run), std::make_tuple(200000 * 12, 200000, 500, 500));
     EXPECT_EQ(aborted.m_bRunning, 0);
     EXPECT_EQ(aborted.m_nSourceLines, 0);
     EXPECT_FALSE(std::filesystem::exists(folder / "aborted.dxf"));
@@ -123,8 +120,7 @@ TEST(RunConversion, PausesThenCountsOnlyUpwardsWhileTheWorkerRuns)
 // -0 and 0 as one value and a NaN (only reachable through AddPoint) last.
 TEST(Conversion, VerticesComeOutInNumericOrderFromMinusToPlusInfinity)
 {
-    const double inf = std::numeric_limits<double>::infinity();
-    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity(), nan = std::numeric_limits<double>::quiet_NaN();
     const double order[] = {-inf, -1e22, -2.5, -1e-300, 0.0, 1e-300, 0.25, 3.0, 1e22, inf};
     for (HelperThreads helpers : {HelperThreads::Use, HelperThreads::None}) {
         CRunContext context;
@@ -139,14 +135,13 @@ TEST(Conversion, VerticesComeOutInNumericOrderFromMinusToPlusInfinity)
         } sink;
         ASSERT_TRUE(list.WriteDxf(context, sink));
         EXPECT_EQ(context.m_nPoints, 12);
-        std::string expected;
+        std::string expected, found;
         for (const char* y : {"-inf", "-10000000000000000000000.00", "-2.50", "-0.00", "0.00", "0.00", "0.25", "3.00",
                               "10000000000000000000000.00", "inf"})
             expected += std::string("20\r\n") + y + "\r\n";
-        std::string found;
-        for (size_t at = sink.text.find("\r\n20\r\n"); at != std::string::npos; at = sink.text.find("\r\n20\r\n", at + 1)) {
-            size_t end = sink.text.find("\r\n", at + 6);
-            std::string line = sink.text.substr(at + 2, end + 2 - at - 2);
+        const std::string group20 = "\r\n20\r\n";
+        for (size_t at = sink.text.find(group20); at != std::string::npos; at = sink.text.find(group20, at + 1)) {
+            std::string line = sink.text.substr(at + 2, sink.text.find("\r\n", at + 6) - at);
             if (line != "20\r\n0.0\r\n") found += line; // not the POLYLINE's own point
         }
         EXPECT_EQ(found.substr(0, expected.size()), expected);

@@ -32,8 +32,9 @@ public:
     bool PrepareBitmap(const FileBytes& file, const BmpLayout& layout) override
     {
         const unsigned char* p = file.data.get();
-        if (layout.width < 1 || layout.height < 1 || layout.tableEntries > 256) std::abort();
-        if (layout.tableOffset + 4 * layout.tableEntries > layout.pixelOffset) std::abort();
+        if (layout.width < 1 || layout.height < 1 || layout.tableEntries > 256 ||
+            layout.tableOffset + 4 * layout.tableEntries > layout.pixelOffset)
+            std::abort();
         unsigned sum = 0;
         for (size_t i = 0; i < kBmpInfoHeaderSize; ++i) sum += p[layout.infoOffset + i];
         for (size_t i = 0; i < 4 * layout.tableEntries; ++i) sum += p[layout.tableOffset + i];

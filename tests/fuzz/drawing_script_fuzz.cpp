@@ -18,6 +18,11 @@ namespace {
 
 constexpr DrawRect kArea{0, 0, 64, 48};
 
+void Check(bool condition)
+{
+    if (!condition) std::abort();
+}
+
 // A 2 × 1 bitmap of 24 bits.
 const unsigned char kBitmap[] = {
     'B', 'M', 62, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 2, 0, 0, 0, 1, 0, 0, 0, 1, 0, 24, 0,
@@ -28,20 +33,16 @@ class CheckingCanvas : public DrawingCanvas {
 public:
     void Fill(const DrawRect&, Colour colour) override
     {
-        if (colour > 0xFFFFFF) std::abort();
-        if (++m_fills > 64) std::abort(); // no more bands than the area is wide or high
+        Check(colour <= 0xFFFFFF && ++m_fills <= 64); // no more bands than the area is wide or high
     }
-    void SetTextColour(Colour colour) override
-    {
-        if (colour > 0xFFFFFF) std::abort();
-    }
+    void SetTextColour(Colour colour) override { Check(colour <= 0xFFFFFF); }
     void ReplaceFont(const FontDescription& font) override
     {
-        if (std::memchr(font.faceName, 0, sizeof font.faceName) == nullptr) std::abort();
+        Check(std::memchr(font.faceName, 0, sizeof font.faceName) != nullptr);
     }
     void PutText(const char* text, size_t length, DrawRect& rect, unsigned format) override
     {
-        if (std::memchr(text, 0, length)) std::abort();
+        Check(!std::memchr(text, 0, length));
         if (format & kTextMeasure)
             rect.right = static_cast<int32_t>(std::min<int64_t>(int64_t{rect.left} + std::min<size_t>(length, 100),
                                                                 INT32_MAX));
@@ -63,17 +64,13 @@ public:
     void PlayMetafile(const FileBytes&, const DrawRect&) override {}
     bool PrepareBitmap(const FileBytes&, const BmpLayout& layout) override
     {
-        if (layout.width != 2 || layout.height != 1) std::abort();
+        Check(layout.width == 2 && layout.height == 1);
         m_copies = 0;
         return true;
     }
-    void CopyBitmap(int32_t, int32_t) override
-    {
-        if (++m_copies > 64 * 48) std::abort(); // tiles never overlap
-    }
+    void CopyBitmap(int32_t, int32_t) override { Check(++m_copies <= 64 * 48); } // tiles never overlap
     void StretchBitmap(const DrawRect&) override {}
     void ReleaseBitmap() override {}
-
     void NextLine() { m_fills = 0; }
 
 private:
@@ -106,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     draw(lines);
     for (int page : {kPageInstall, kPageVersionUp, kPageUninstall, 0, 1, 2}) {
         size_t start = FindPageStart(lines, page);
-        if (start > lines.size()) std::abort();
+        Check(start <= lines.size());
         PageButton buttons[kPageButtons];
         ReadPageButtons(lines, start, buttons);
         draw(std::span(lines).subspan(start));

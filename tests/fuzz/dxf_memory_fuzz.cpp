@@ -80,21 +80,17 @@ size_t CountVertices(std::string_view text)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     std::string_view text(reinterpret_cast<const char*>(data), size);
-    int64_t lines = std::min<int64_t>(CountLines(text), INT32_MAX);
     // One reference per input, taken from its length: a run of the fuzzer
     // tries both, and each input costs half.
-    {
-        CRunContext context;
-        context.m_referenceAxis = size % 2 ? ReferenceAxis::Y : ReferenceAxis::X;
-        CPolyLineList list(HelperThreads::None);
-        CMemorySource source(data, size, 1 + size % 251);
-        CMemorySink output;
-        if (!list.ReadDxf(context, source)) std::abort();
-        if (!list.WriteDxf(context, output)) std::abort();
-        if (context.m_nSourceLines != lines) std::abort();
-        if (context.m_nWritePolyLines != context.m_nPolyLines) std::abort();
-        if (context.m_nPolyLines > context.m_nPoints) std::abort();
-        if (CountVertices(output.m_text) != size_t(context.m_nPoints)) std::abort();
-    }
+    CRunContext context;
+    context.m_referenceAxis = size % 2 ? ReferenceAxis::Y : ReferenceAxis::X;
+    CPolyLineList list(HelperThreads::None);
+    CMemorySource source(data, size, 1 + size % 251);
+    CMemorySink output;
+    if (!list.ReadDxf(context, source) || !list.WriteDxf(context, output) ||
+        context.m_nSourceLines != std::min<int64_t>(CountLines(text), INT32_MAX) ||
+        context.m_nWritePolyLines != context.m_nPolyLines || context.m_nPolyLines > context.m_nPoints ||
+        CountVertices(output.m_text) != size_t(context.m_nPoints))
+        std::abort();
     return 0;
 }

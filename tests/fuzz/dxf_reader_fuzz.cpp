@@ -47,10 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         context.m_strOutput = output;
         context.m_referenceAxis = axis;
         PerformConversion(context);
-        if (context.m_outcome != RunOutcome::Ok) std::abort();
-        if (context.m_nWritePolyLines != context.m_nPolyLines) std::abort();
-        if (context.m_nPolyLines > context.m_nPoints) std::abort();
-        if (CountVertices(output) != size_t(context.m_nPoints)) std::abort();
+        if (context.m_outcome != RunOutcome::Ok || context.m_nWritePolyLines != context.m_nPolyLines ||
+            context.m_nPolyLines > context.m_nPoints || CountVertices(output) != size_t(context.m_nPoints))
+            std::abort();
     }
     return 0;
 }

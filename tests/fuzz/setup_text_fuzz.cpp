@@ -28,7 +28,7 @@ void Check(bool condition)
     if (!condition) std::abort();
 }
 
-// A text in a heap block of `size` bytes (at least its length and terminator).
+// A text in a heap block of `size` bytes (at least its terminator).
 struct Buffer {
     Buffer(const std::string& text, size_t size) : bytes(new char[size]), size(size)
     {
@@ -39,18 +39,11 @@ struct Buffer {
     std::unique_ptr<char[]> bytes;
     size_t size;
     char* get() { return bytes.get(); }
+    std::string str() const { return bytes.get(); }
     bool Fits() const { return std::memchr(bytes.get(), '\0', size) != nullptr; }
 };
 
-// Where each character of `text` starts, and its end.
-std::vector<const char*> CharacterStarts(const char* text)
-{
-    std::vector<const char*> starts;
-    for (const char* p = text; *p; p = NextChar(p)) starts.push_back(p);
-    return starts;
-}
-
-// Folders that are the fuzzer's texts, cut to a path; `known` says which exist.
+// Folders that are the fuzzer's text, cut to a path; `known` says which exist.
 class FuzzFolders : public FolderLookup {
 public:
     FuzzFolders(const std::string& folder, unsigned known) : m_known(known) { CopyTextCut(m_folder, folder.c_str()); }
@@ -66,65 +59,51 @@ private:
     unsigned m_known;
 };
 
+// The searches agree with a walk over the characters; the longest prefix
+// that fits ends on a character's start.
 void CheckDbcs(const std::string& text)
 {
     Buffer buffer(text, text.size() + 1);
     const char* t = buffer.get();
-    std::vector<const char*> starts = CharacterStarts(t);
+    std::vector<const char*> starts;
+    for (const char* p = t; *p; p = NextChar(p)) starts.push_back(p);
     for (char c : {'\\', '%', '"'}) {
-        const char* first = nullptr;
-        const char* last = nullptr;
-        for (const char* s : starts) {
-            if (*s != c) continue;
-            if (!first) first = s;
-            last = s;
-        }
-        Check(FindCharDbcs(t, c) == first);
-        Check(FindLastCharDbcs(t, c) == last);
+        auto first = std::find_if(starts.begin(), starts.end(), [c](const char* s) { return *s == c; });
+        auto last = std::find_if(starts.rbegin(), starts.rend(), [c](const char* s) { return *s == c; });
+        Check(FindCharDbcs(t, c) == (first == starts.end() ? nullptr : *first));
+        Check(FindLastCharDbcs(t, c) == (last == starts.rend() ? nullptr : *last));
         Check(EndsWithCharDbcs(t, c) == (!starts.empty() && *starts.back() == c));
     }
     size_t length = std::strlen(t);
     for (size_t max : {size_t{0}, size_t{1}, length / 2, length ? length - 1 : 0, length}) {
         size_t fit = FitLength(t, max);
         Check(fit <= max && fit <= length);
-        Check(fit == length || std::find(starts.begin(), starts.end(), t + fit) != starts.end());
-        Check(fit == length || size_t(NextChar(t + fit) - t) > max); // the longest such prefix
+        bool onStart = std::count(starts.begin(), starts.end(), t + fit) > 0;
+        Check(fit == length || (onStart && size_t(NextChar(t + fit) - t) > max));
     }
 }
 
 void CheckPathText(const std::string& folderText, const std::string& tail, size_t size)
 {
-    std::string folderCut = folderText.substr(0, size - 1);
-    Buffer folder(folderCut, size);
-    std::string before = folder.get();
+    Buffer folder(folderText.substr(0, size - 1), size);
+    std::string before = folder.str();
     bool joined = JoinPath(folder.get(), size, tail.c_str());
     Check(folder.Fits());
-    if (joined) {
-        bool separator = !before.empty() && !EndsWithCharDbcs(before.c_str(), '\\');
-        Check(folder.get() == before + (separator ? "\\" : "") + tail);
-    } else {
-        Check(folder.get()[0] == '\0');
-    }
+    bool separator = !before.empty() && !EndsWithCharDbcs(before.c_str(), '\\');
+    Check(joined ? folder.str() == before + (separator ? "\\" : "") + tail : folder.str().empty());
 
     Buffer copy(size);
     bool copied = CopyText(copy.get(), size, tail.c_str());
-    Check(copied == (tail.size() < size) && (copied ? copy.get() == tail : copy.get()[0] == '\0'));
+    Check(copied == (tail.size() < size) && copy.str() == (copied ? tail : ""));
     CopyTextCut(copy.get(), size, tail.c_str());
-    Check(copy.get() == tail.substr(0, FitLength(tail.c_str(), size - 1)));
+    Check(copy.str() == tail.substr(0, FitLength(tail.c_str(), size - 1)));
 
     for (char* (*split)(char*) : {SplitAtFirstBackslash, SplitAtLastBackslash}) {
         Buffer text(tail, tail.size() + 1);
         char* rest = split(text.get());
-        if (!rest) {
-            Check(text.get() == tail);
-            continue;
-        }
-        size_t at = std::strlen(text.get());
-        Check(tail[at] == '\\' && rest == text.get() + at + 1);
-        Check(std::string(text.get()) + "\\" + rest == tail);
+        Check(rest ? text.str() + "\\" + rest == tail && tail[text.str().size()] == '\\' : text.str() == tail);
     }
-    const char* component = LastComponent(tail.c_str());
-    Check(FindCharDbcs(component, '\\') == nullptr);
+    Check(FindCharDbcs(LastComponent(tail.c_str()), '\\') == nullptr);
     if (EndsWithName(before.c_str(), tail.c_str()))
         Check(before.size() >= tail.size() && before.compare(before.size() - tail.size(), tail.size(), tail) == 0);
 }
@@ -134,11 +113,10 @@ void CheckMacros(const std::string& value, const std::string& base, const std::s
 {
     FuzzFolders folders(folder, known);
     Buffer out(kPathSize);
-    bool resolved = ResolveLeadingForm(value.c_str(), base.c_str(), out.get(), folders);
+    if (ResolveLeadingForm(value.c_str(), base.c_str(), out.get(), folders) && value[0] == '!')
+        Check(out.str() == (value.size() <= kPathSize ? value.substr(1) : ""));
     Check(out.Fits());
-    if (resolved && value[0] == '!') Check(out.get() == (value.size() <= kPathSize ? value.substr(1) : ""));
-    // The value may be its own output.
-    Buffer inPlace(value.substr(0, kPathSize - 1), kPathSize);
+    Buffer inPlace(value.substr(0, kPathSize - 1), kPathSize); // the value may be its own output
     ResolveLeadingForm(inPlace.get(), base.c_str(), inPlace.get(), folders);
     Check(inPlace.Fits());
 
@@ -146,8 +124,7 @@ void CheckMacros(const std::string& value, const std::string& base, const std::s
     Buffer text(cut, size);
     bool expanded = ExpandMacroText(text.get(), size, base.c_str(), folders);
     Check(text.Fits());
-    if (!expanded) Check(text.get()[0] == '\0');
-    else if (cut.find('%') == std::string::npos) Check(text.get() == cut);
+    Check(expanded ? cut.find('%') != std::string::npos || text.str() == cut : text.str().empty());
 
     Buffer installFolder(kPathSize);
     FormDefaultInstallFolder(value.c_str(), installFolder.get(), folders);
@@ -156,7 +133,7 @@ void CheckMacros(const std::string& value, const std::string& base, const std::s
     Buffer program(kPathSize);
     auto exists = [](const char* path) { return std::strlen(path) % 3 == 0; };
     if (ProgramFromOpenCommand(value.c_str(), program.get(), exists) && value[0] != '"')
-        Check(value.compare(0, std::strlen(program.get()), program.get()) == 0 && exists(program.get()));
+        Check(value.compare(0, program.str().size(), program.str()) == 0 && exists(program.get()));
     Check(program.Fits());
 }
 
@@ -164,8 +141,7 @@ void CheckMacros(const std::string& value, const std::string& base, const std::s
 // with its own path; and the commands setup writes, read back.
 void CheckCommandLine(const std::string& commandLine, const std::string& program, size_t size)
 {
-    Buffer line(commandLine, commandLine.size() + 1);
-    Buffer own(program, program.size() + 1);
+    Buffer line(commandLine, commandLine.size() + 1), own(program, program.size() + 1);
     const char* arguments = ArgumentText(line.get(), own.get());
     Check(arguments >= line.get() && arguments <= line.get() + commandLine.size());
     Check(*arguments != ' ' && *arguments != '\t');
@@ -173,10 +149,8 @@ void CheckCommandLine(const std::string& commandLine, const std::string& program
     if (ModeOfArguments(arguments, &parents) == StartMode::Remove) Check(parents >= 0 && parents <= 9);
 
     Buffer removal(size);
-    if (FormRemovalCommand(commandLine.c_str(), 0, removal.get(), size))
-        Check(removal.get() == "\"" + commandLine + "\" remove");
-    else
-        Check(removal.get()[0] == '\0');
+    bool formed = FormRemovalCommand(commandLine.c_str(), 0, removal.get(), size);
+    Check(removal.str() == (formed ? "\"" + commandLine + "\" remove" : ""));
 
     // A program path without quotes, a blank first or half a character last
     // comes back whole.
@@ -184,38 +158,31 @@ void CheckCommandLine(const std::string& commandLine, const std::string& program
     for (const char* c = own.get(); *c; c = NextChar(c)) last = c;
     bool plain = !program.empty() && program.find('"') == std::string::npos && program.front() != ' ' &&
                  program.front() != '\t' && !(IsLeadByte(static_cast<unsigned char>(*last)) && last[1] == '\0');
-    Buffer command(size);
+    Buffer command(size), folder(size);
     if (FormUninstallCommand(own.get(), true, command.get(), size) && plain) {
         Check(std::string(ArgumentText(command.get(), own.get())) == "uninstall");
-        Buffer folder(size);
         if (FolderOfUninstallCommand(command.get(), folder.get(), size))
-            Check(program.compare(0, std::strlen(folder.get()), folder.get()) == 0);
+            Check(program.compare(0, folder.str().size(), folder.str()) == 0);
     }
     Check(command.Fits());
 }
 
-void CheckCopyEntry(const std::string& entry)
+// The copy marks taken are the ones set, in their order; however the log
+// orders them, no made folder comes after one that lies deeper.
+void CheckEntriesAndFolders(const std::string& entry, std::vector<std::string> folders)
 {
     CopyMarks marks;
     const char* path = TakeCopyMarks(entry.c_str(), marks);
-    std::string expected;
-    if (marks.unlogged) expected += '!';
-    if (marks.keepNewer) expected += '&';
-    if (marks.replaceNewer) expected += '?';
-    if (marks.ignoreFailure) expected += '*';
+    std::string expected = std::string(marks.unlogged ? "!" : "") + (marks.keepNewer ? "&" : "") +
+                           (marks.replaceNewer ? "?" : "") + (marks.ignoreFailure ? "*" : "");
     Check(std::string(entry.c_str(), path) == expected);
 
     std::string batch;
     if (FormRemovalBatch(entry.c_str(), static_cast<int>(entry.size() % 4), batch))
         Check(batch.find(kRemovalBatchName) != std::string::npos);
-}
-
-// However the log orders them, no folder comes after one that lies deeper.
-void CheckRemovalOrder(const std::vector<std::string>& texts)
-{
-    std::vector<std::string> folders = texts;
     SortDeepestFirst(folders);
-    for (size_t i = 1; i < folders.size(); ++i) Check(PathDepth(folders[i - 1].c_str()) >= PathDepth(folders[i].c_str()));
+    for (size_t i = 1; i < folders.size(); ++i)
+        Check(PathDepth(folders[i - 1].c_str()) >= PathDepth(folders[i].c_str()));
 }
 
 } // namespace
@@ -240,7 +207,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CheckPathText(texts[1], texts[0], bufferSize);
     CheckMacros(texts[0], texts[1], texts[2], known, bufferSize);
     CheckCommandLine(texts[0], texts[2], bufferSize);
-    CheckCopyEntry(texts[3].empty() ? texts[0] : texts[3]);
-    CheckRemovalOrder(texts);
+    CheckEntriesAndFolders(texts[3].empty() ? texts[0] : texts[3], texts);
     return 0;
 }

@@ -1,11 +1,13 @@
-// The BMP loader's checks: what it reads, and the files it refuses before
-// reading or allocating anything that they claim.
+// The files that the drawing language reads for "bitmap" and "meta": what
+// the checks accept, and the files they refuse before reading or allocating
+// anything that the files claim. (Any bytes: tests/fuzz/bmp_loader_fuzz.cpp.)
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "bmp_layout.h"
 #include "bmp_maker.h"
+#include "emf_records.h"
 
 using test_bmp::Put16;
 using test_bmp::Put32;
@@ -25,26 +27,25 @@ TEST(BmpLayout, AcceptedVariants)
 {
     test_bmp::Image image = test_bmp::Checker(8, 4, 2, {0xFF, 0xFF00});
     image.topDown = true;
-    std::string file = test_bmp::Encode(image);
     BmpLayout layout;
-    ASSERT_TRUE(Layout(file, layout));
+    ASSERT_TRUE(Layout(test_bmp::Encode(image), layout));
     EXPECT_TRUE(layout.topDown);
     EXPECT_EQ(layout.height, 2);
 
     std::string shortTable = test_bmp::Encode(test_bmp::Checker(8, 4, 2, {0xFF, 0xFF00}));
-    Put32(shortTable, 46, 2);                            // two colours used
-    shortTable.erase(54 + 8, 4 * 254);                   // and only two in the table
+    Put32(shortTable, 46, 2);          // two colours used
+    shortTable.erase(54 + 8, 4 * 254); // and only two in the table
     Put32(shortTable, 10, 54 + 8);
     ASSERT_TRUE(Layout(shortTable, layout));
     EXPECT_EQ(layout.tableEntries, 2u);
     EXPECT_EQ(layout.pixelOffset, 62u);
 
     std::string v5 = test_bmp::Encode(test_bmp::Checker(24, 2, 2, {0x123456}));
-    v5.insert(54, std::string(84, '\0'));                // a 124-byte header
+    v5.insert(54, std::string(84, '\0')); // a 124-byte header
     Put32(v5, 14, 124);
-    Put32(v5, 10, 54 + 84 + 16);                         // pixels after a gap of 16 bytes
+    Put32(v5, 10, 54 + 84 + 16); // pixels after a gap of 16 bytes
     v5.insert(54 + 84, std::string(16, '\x55'));
-    Put32(v5, 2, 0);                                     // a file size field of nothing
+    Put32(v5, 2, 0); // a file size field of nothing
     ASSERT_TRUE(Layout(v5, layout));
     EXPECT_EQ(layout.pixelOffset, 154u);
     EXPECT_EQ(layout.tableEntries, 0u);
@@ -53,10 +54,7 @@ TEST(BmpLayout, AcceptedVariants)
 TEST(BmpLayout, RefusedFiles)
 {
     const std::string good = test_bmp::Encode(test_bmp::Checker(4, 5, 3, {1, 2, 3}));
-    const struct {
-        const char* what;
-        std::function<void(std::string&)> spoil;
-    } cases[] = {
+    const std::pair<const char*, std::function<void(std::string&)>> cases[] = {
         {"no signature", [](std::string& f) { f[0] = 'M'; }},
         {"shorter than the headers", [](std::string& f) { f.resize(53); }},
         {"an old 12-byte header", [](std::string& f) { Put32(f, 14, 12); }},
@@ -82,10 +80,37 @@ TEST(BmpLayout, RefusedFiles)
     };
     BmpLayout layout;
     ASSERT_TRUE(Layout(good, layout));
-    for (const auto& c : cases) {
+    for (const auto& [what, spoil] : cases) {
         std::string file = good;
-        c.spoil(file);
-        EXPECT_FALSE(Layout(file, layout)) << c.what;
+        spoil(file);
+        EXPECT_FALSE(Layout(file, layout)) << what;
     }
     EXPECT_FALSE(ReadBmpLayout(nullptr, 0, layout));
+}
+
+// A metafile is played only when its records lie within the file and end
+// in EMR_EOF. The smallest: its header record and the end record.
+TEST(Metafile, RecordChain)
+{
+    std::string good(88 + 20, '\0');
+    for (auto [at, value] : {std::pair{0, 1u}, {4, 88u}, {40, 0x464D4520u}, {48, 108u}, {52, 2u}, {88, 14u}, {92, 20u},
+                             {104, 20u}})
+        Put32(good, at, value);
+    auto whole = [](const std::string& emf) {
+        return EnhancedMetafileIsWhole(reinterpret_cast<const unsigned char*>(emf.data()), emf.size());
+    };
+    EXPECT_TRUE(whole(good));
+    EXPECT_TRUE(whole(good + "trailing bytes"));
+    EXPECT_FALSE(whole(good.substr(0, 87)));
+    const std::tuple<const char*, size_t, uint32_t> spoiled[] = {
+        {"not a header record", 0, 2},    {"a header shorter than its fields", 4, 80},
+        {"no signature", 40, 0x464D4521}, {"more bytes than the file", 48, 112},
+        {"a record of no length", 92, 0}, {"a record of 22 bytes", 92, 22},
+        {"a record past the end", 92, 24}, {"no end record", 88, 70},
+    };
+    for (const auto& [what, at, value] : spoiled) {
+        std::string emf = good;
+        Put32(emf, at, value);
+        EXPECT_FALSE(whole(emf)) << what;
+    }
 }

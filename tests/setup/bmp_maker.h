@@ -80,4 +80,21 @@ inline Image Checker(int bits, int width, int height, std::vector<uint32_t> pale
     return image;
 }
 
+// An image of 6 × 4 pixels whose colours differ from pixel to pixel as far
+// as the bit count allows, and the colour of a pixel.
+inline Image Pattern(int bits, bool topDown)
+{
+    Image image{bits, 6, 4, {}, {}, topDown};
+    int colours = bits == 24 ? 0 : 1 << bits;
+    for (int i = 0; i < colours && i < 24; ++i)
+        image.palette.push_back((0x102030u * (i + 1) ^ (i & 1 ? 0xFF0000 : 0xFF)) & 0xFFFFFF);
+    for (int i = 0; i < 24; ++i) image.pixels.push_back(bits == 24 ? (0x0A0B0Cu * (i + 1)) & 0xFFFFFF : i % colours);
+    return image;
+}
+inline uint32_t ColourAt(const Image& image, int x, int y)
+{
+    uint32_t v = image.pixels[static_cast<size_t>(y) * image.width + x];
+    return image.bits == 24 ? v : image.palette[v];
+}
+
 } // namespace test_bmp

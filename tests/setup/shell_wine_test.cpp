@@ -8,7 +8,6 @@
 #include <atomic>
 #include <cstring>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <thread>
 
@@ -18,26 +17,15 @@
 #include "setup_state.h"
 #include "start_menu.h"
 #include "test_files.h"
+#include "test_registry.h"
 
 namespace {
 
-bool Exists(const std::string& path)
-{
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 std::string ShellFolder(const char* name)
 {
-    char folder[MAX_PATH] = "";
-    DWORD size = sizeof folder;
-    RegGetValueA(HKEY_CURRENT_USER, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", name,
-                 RRF_RT_REG_SZ, nullptr, folder, &size);
-    return folder;
-}
-
-std::string Unique(const std::string& name)
-{
-    return name + std::to_string(GetCurrentProcessId());
+    return RegText(HKEY_CURRENT_USER, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", name);
 }
 
 std::string Value(const std::string& script, const char* section, const char* key)
@@ -81,17 +69,14 @@ TEST(FolderShortcuts, LastGoOnlyForASavedShortcut)
 TEST(Shortcut, WithoutTheShellLinkToldOnceAndStopped)
 {
     const char* server = "Software\\Classes\\CLSID\\{00021401-0000-0000-C000-000000000046}\\InprocServer32";
-    char saved[MAX_PATH] = "";
-    DWORD size = sizeof saved;
-    ASSERT_EQ(RegGetValueA(HKEY_LOCAL_MACHINE, server, nullptr, RRF_RT_REG_SZ, nullptr, saved, &size), ERROR_SUCCESS);
-    auto setServer = [&](const std::string& dll) {
-        RegSetKeyValueA(HKEY_LOCAL_MACHINE, server, nullptr, REG_SZ, dll.c_str(), static_cast<DWORD>(dll.size() + 1));
-    };
-    setServer("C:\\windows\\system32\\no-such-shell.dll");
+    const std::string saved = RegText(HKEY_LOCAL_MACHINE, server);
+    ASSERT_NE(saved, "(missing)");
+    SetRegText(HKEY_LOCAL_MACHINE, server, "", "C:\\windows\\system32\\no-such-shell.dll");
     struct Restore {
-        std::function<void()> undo;
-        ~Restore() { undo(); }
-    } restore{[&] { setServer(saved); }};
+        const char* server;
+        const std::string& saved;
+        ~Restore() { SetRegText(HKEY_LOCAL_MACHINE, server, "", saved); }
+    } restore{server, saved};
 
     TempFolder temp;
     const std::string none = Unique("SetupShellNone");

@@ -7,8 +7,12 @@ namespace e2e {
 
 Process::~Process()
 {
-    Kill();
-    if (m_process) CloseHandle(m_process);
+    if (!m_process) return;
+    if (Running()) {
+        TerminateProcess(m_process, 255);
+        WaitForSingleObject(m_process, 10000);
+    }
+    CloseHandle(m_process);
 }
 
 Process::Process(Process&& other) noexcept
@@ -55,13 +59,6 @@ DWORD Process::ExitCode() const
     DWORD code = STILL_ACTIVE;
     if (m_process) GetExitCodeProcess(m_process, &code);
     return code;
-}
-
-void Process::Kill()
-{
-    if (!Running()) return;
-    TerminateProcess(m_process, 255);
-    WaitForSingleObject(m_process, 10000);
 }
 
 } // namespace e2e

@@ -1,6 +1,7 @@
 #pragma once
-// A program under test, started as a person would start it: by its path and
-// the text typed after it on the command line.
+// A program under test, started as a person or the system would start it
+// (see README.md). The destructor ends a program that still runs, so that a
+// failed test leaves nothing behind.
 #include <windows.h>
 
 #include <string>
@@ -10,36 +11,26 @@ namespace e2e {
 class Process {
 public:
     Process() = default;
-    // Ends the program if it still runs, so that a failed test leaves nothing behind.
     ~Process();
     Process(Process&& other) noexcept;
 
-    // Starts `program` with the command line `"program" arguments`; the
-    // arguments reach the program exactly as given (quotes, tabs and all).
-    // An empty `folder` keeps the current folder.
+    // `"program" arguments`, the arguments exactly as given; an empty
+    // `folder` keeps the current folder.
     static Process Launch(const std::wstring& program, const std::wstring& arguments = L"",
                           const std::wstring& folder = L"");
-
-    // Starts the whole `commandLine` as typed, program name included and
-    // quoted or not, as the system finds it.
+    // The whole command line as typed, the program quoted or not.
     static Process LaunchCommandLine(const std::wstring& commandLine, const std::wstring& folder = L"");
-
-    // Starts `program` with exactly `commandLine` as its command line, as
-    // Windows starts a command from its uninstall list once it has found
-    // the program (Wine re-quotes the line when it has to search for it).
+    // `program` with exactly `commandLine` (lpApplicationName set), as Windows
+    // starts a registered command once it has found the program.
     static Process LaunchExactly(const std::wstring& program, const std::wstring& commandLine,
                                  const std::wstring& folder = L"");
 
-    bool Started() const { return m_process != nullptr; }
     DWORD Id() const { return m_id; }
-
     bool Running() const;
     // True once the program has ended, false when `timeoutMs` ran out first.
     bool WaitForExit(DWORD timeoutMs);
     // The exit status; STILL_ACTIVE while it runs.
     DWORD ExitCode() const;
-    // Terminates the program and waits until it is gone.
-    void Kill();
 
 private:
     HANDLE m_process = nullptr;

@@ -22,19 +22,13 @@ bool WritePng(const std::wstring& path, HBITMAP bitmap)
     return ok;
 }
 
-bool UnderWine() { return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr; }
-
-} // namespace
-
+// The screen around `window`, captured from the test process.
 bool SaveScreenshot(const std::wstring& path, HWND window, int margin)
 {
-    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    if (window) {
-        RECT frame{};
-        if (!GetWindowRect(window, &frame)) return false;
-        InflateRect(&frame, margin, margin);
-        IntersectRect(&area, &frame, &area);
-    }
+    RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, frame{};
+    if (!GetWindowRect(window, &frame)) return false;
+    InflateRect(&frame, margin, margin);
+    IntersectRect(&area, &frame, &area);
     int width = area.right - area.left, height = area.bottom - area.top;
     if (width <= 0 || height <= 0) return false;
     HDC screen = GetDC(nullptr);
@@ -49,6 +43,10 @@ bool SaveScreenshot(const std::wstring& path, HWND window, int margin)
     ReleaseDC(nullptr, screen);
     return saved;
 }
+
+bool UnderWine() { return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr; }
+
+} // namespace
 
 void ScreenshotForReadme(HWND window, const std::wstring& name, int margin)
 {

@@ -130,8 +130,8 @@ SIZE ClientSize(HWND window)
 
 std::wstring MessageBoxText(HWND box)
 {
-    // The message is the static with text (the icon is a static without);
-    // its id differs between Windows versions, so none is assumed.
+    // The statics with text (the icon is one without); their ids differ
+    // between Windows versions.
     std::wstring message;
     for (HWND child : Children(box)) {
         std::wstring text = ClassName(child) == L"Static" ? Caption(child) : L"";
@@ -139,6 +139,8 @@ std::wstring MessageBoxText(HWND box)
     }
     return message;
 }
+
+void ClickItem(HWND dialog, int id) { PostMessageW(Item(dialog, id), BM_CLICK, 0, 0); }
 
 bool SetText(HWND window, const std::wstring& text, DWORD timeoutMs)
 {
@@ -156,9 +158,8 @@ void PressKey(HWND window, UINT virtualKey)
 
 void AnswerMessageBox(HWND box, int buttonId)
 {
-    HWND button = Item(box, buttonId);
-    if (button)
-        Click(button);
+    if (HWND button = Item(box, buttonId))
+        PostMessageW(button, BM_CLICK, 0, 0);
     else
         PostMessageW(box, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), 0);
 }

@@ -22,24 +22,6 @@ const std::wstring kProduct = DIST_TITLE;
 constexpr int kConverterSource = 1000; // the converter's source field
 constexpr int kConverterOutput = 1001;
 
-std::wstring ShellFolder(const wchar_t* name)
-{
-    wchar_t folder[MAX_PATH] = L"";
-    DWORD size = sizeof folder;
-    RegGetValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", name,
-                 RRF_RT_REG_SZ, nullptr, folder, &size);
-    return folder;
-}
-
-std::wstring ProgramFiles()
-{
-    wchar_t folder[MAX_PATH] = L"";
-    DWORD size = sizeof folder;
-    RegGetValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion", L"ProgramFilesDir",
-                 RRF_RT_REG_SZ, nullptr, folder, &size);
-    return folder;
-}
-
 // Every file and folder below `folder`.
 void CollectFiles(const std::wstring& folder, std::set<std::wstring>& entries)
 {
@@ -95,7 +77,7 @@ void OpenThroughTheShell(const std::wstring& file, const wchar_t* verb = nullptr
     info.lpFile = file.c_str();
     info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
     info.nShow = SW_SHOWNORMAL;
-    ASSERT_TRUE(ShellExecuteExW(&info)) << Narrow(file);
+    ASSERT_TRUE(ShellExecuteExW(&info)) << Utf8(file);
 }
 
 // Opens the converter through the shell, checks the source it shows and
@@ -135,18 +117,18 @@ TEST(Distribution, InstalledUsedAndUninstalledLeavesNothingButTheUsersFiles)
     // Started from the user's documents: the welcome page first, then its
     // ReadMe page, then the dialog.
     Process setup = Process::Launch(medium + L"\\Setup.exe", L"", documents);
-    HWND welcome = FindWindowWhere(setup.Id(), [](HWND w) { return Item(w, 1027) != nullptr; }, 15000);
+    HWND welcome = FindWindowWhere(setup.Id(), [](HWND w) { return Item(w, IDC_README_END) != nullptr; }, 15000);
     ASSERT_TRUE(welcome);
-    EXPECT_EQ(Caption(Item(welcome, 1024)), L"ReadMe");
+    EXPECT_EQ(Caption(Item(welcome, IDC_README_BUTTON1)), L"ReadMe");
     ScreenshotForReadme(GetAncestor(welcome, GA_ROOTOWNER), L"dist-welcome-" + Language() + L".png", 0); // the screen
-    ClickItem(welcome, 1024);
-    EXPECT_TRUE(WaitUntil([&] { return !IsItemVisible(welcome, 1024); }));
-    ClickItem(welcome, 1027);
+    ClickItem(welcome, IDC_README_BUTTON1);
+    EXPECT_TRUE(WaitUntil([&] { return !IsItemVisible(welcome, IDC_README_BUTTON1); }));
+    ClickItem(welcome, IDC_README_END);
     ASSERT_TRUE(WaitForWindowGone(welcome));
 
     HWND dialog = FindSetupDialog(setup.Id(), kProduct);
     ASSERT_TRUE(dialog);
-    const std::wstring folder = ProgramFiles() + L"\\Trenvika";
+    const std::wstring folder = ProgramFilesFolder() + L"\\Trenvika";
     EXPECT_EQ(ItemText(dialog, IDC_FOLDER), folder);
     for (int id : {IDC_MENU, IDC_EXT, IDC_SEND}) EXPECT_TRUE(IsItemChecked(dialog, id)) << id;
     EXPECT_FALSE(IsItemChecked(dialog, IDC_DESKTOP));
@@ -163,17 +145,17 @@ TEST(Distribution, InstalledUsedAndUninstalledLeavesNothingButTheUsersFiles)
     for (const std::wstring& file : {folder + L"\\trenvika.exe", folder + L"\\Setup.exe", folder + L"\\samples",
                                      menu + L"\\Trenvika.lnk", menu + L"\\ReadMe.lnk", menu + L"\\Samples.lnk",
                                      ShellFolder(L"Desktop") + L"\\Trenvika.lnk", ShellFolder(L"SendTo") + L"\\Trenvika.lnk"})
-        EXPECT_TRUE(Exists(file)) << Narrow(file);
+        EXPECT_TRUE(Exists(file)) << Utf8(file);
     EXPECT_EQ(RegText(HKEY_CLASSES_ROOT, ".dxf"), "SurveyCad.Drawing"); // the CAD program keeps its files
-    EXPECT_EQ(RegText(HKEY_CURRENT_USER, "Software\\By Harnel\\trenvika", "Program"), Narrow(folder) + "\\trenvika.exe");
+    EXPECT_EQ(RegText(HKEY_CURRENT_USER, "Software\\By Harnel\\trenvika", "Program"), Ansi(folder) + "\\trenvika.exe");
 
     // Started again, the distribution, which holds the install's log now,
     // offers the version-up (its own welcome page first), never to
     // uninstall, and so delete, itself.
     Process again = Process::Launch(medium + L"\\Setup.exe", L"", documents);
-    HWND page = FindWindowWhere(again.Id(), [](HWND w) { return Item(w, 1027) != nullptr; }, 15000);
+    HWND page = FindWindowWhere(again.Id(), [](HWND w) { return Item(w, IDC_README_END) != nullptr; }, 15000);
     ASSERT_TRUE(page);
-    ClickItem(page, 1027);
+    ClickItem(page, IDC_README_END);
     HWND versionUp = FindSetupDialog(again.Id(), kProduct);
     ASSERT_TRUE(versionUp);
     EXPECT_EQ(Caption(Item(versionUp, IDC_FOLDER_LABEL)), Say(L"&Folder to version up", L"(&F)バージョンアップ先"));

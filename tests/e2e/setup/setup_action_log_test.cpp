@@ -49,7 +49,7 @@ void ExpectLines(const std::vector<LogLine>& log, std::initializer_list<LogLine>
             return l.kind == want.kind && l.subject == want.subject && l.detail.rfind(want.detail, 0) == 0;
         };
         while (at < log.size() && !matches(log[at])) ++at;
-        ASSERT_LT(at, log.size()) << Narrow(want.kind + L" " + want.subject + L" | " + want.detail + L"\n" + all);
+        ASSERT_LT(at, log.size()) << Utf8(want.kind + L" " + want.subject + L" | " + want.detail + L"\n" + all);
     }
     const std::wregex stamp(L"\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\.\\d{3}");
     for (size_t i = 0; i < log.size(); ++i)
@@ -116,7 +116,7 @@ TEST(ActionLog, InstallAndUninstallAsTheyHappened)
     HWND report = nullptr;
     WaitUntil([&] { return (report = FindMessageBox(uninstall.process.Id(), L"", 0)) || !uninstall.process.Running(); },
               30000);
-    EXPECT_FALSE(report) << Narrow(MessageBoxText(report));
+    EXPECT_FALSE(report) << Utf8(MessageBoxText(report));
     ASSERT_TRUE(uninstall.process.WaitForExit(10000));
     EXPECT_TRUE(WaitUntil([&] { return !Exists(app); }, 20000)) << "the install folder stayed";
     ASSERT_TRUE(trash.Holds(L"setup.log"));

@@ -34,50 +34,36 @@ struct Shape {
     int starts = 1;           // started and cancelled so many times
 };
 
-bool Holds(const std::vector<int>& ids, int id)
-{
-    return std::find(ids.begin(), ids.end(), id) != ids.end();
-}
+bool Holds(const std::vector<int>& ids, int id) { return std::find(ids.begin(), ids.end(), id) != ids.end(); }
 
 // A rectangle as gtest can print it.
-std::tuple<LONG, LONG, LONG, LONG> Corners(const RECT& rect)
-{
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
+std::tuple<LONG, LONG, LONG, LONG> Corners(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
 } // namespace
 
-// "remove" is the removal copy: it makes no window, not even the background
-// that its script asks for, reads no script, ends after 5 seconds and has
-// its program deleted. "Remove" is a normal start, here from a folder with
-// blanks.
-TEST(StartModes, ExactArgumentText)
-{
-    const std::string script = Script({"[Setup]", "Name=Start", "[Back]", "Do=1", "[Check]", "Desktop=2"});
-    SetupCopy removal(script);
-    SetupCopy normal(script, L"Program Files\\My Tool");
-    ULONGLONG start = GetTickCount64();
-    Process remove = Process::Launch(removal.ProgramPath(), L"remove");
-    SetupRun run(normal.ProgramPath(), L"Start", L"Remove");
-    ASSERT_TRUE(run.dialog);
-    EXPECT_TRUE(IsItemChecked(run.dialog, IDC_DESKTOP));
-    EXPECT_TRUE(TopLevelWindows(remove.Id(), false).empty());
-    ClickItem(run.dialog, IDCANCEL);
-
-    ASSERT_TRUE(remove.WaitForExit(10000));
-    EXPECT_GE(GetTickCount64() - start, 4900u);
-    EXPECT_EQ(remove.ExitCode(), 0u);
-    EXPECT_EQ(ReadBytes(removal.ScriptPath()), script);
-    EXPECT_TRUE(WaitUntil([&] { return !Exists(removal.ProgramPath()); }));
-    EXPECT_TRUE(run.process.WaitForExit(8000));
-}
-
 // Options hidden by the script free their rows; the rows that both columns
 // can spare are cut from the dialog. Cancel empties Menu Change and
-// changes nothing else: the next start proposes the same folder.
-TEST(SetupDialog, ShapesOfTheScripts)
+// changes nothing else: the next start proposes the same folder. Meanwhile
+// a removal copy ("remove") makes no window, not even the background that
+// its script asks for, reads no script, ends after 5 seconds and has its
+// program deleted; "Remove" is a normal start, here from a folder with blanks.
+TEST(SetupDialog, StartModesAndShapesOfTheScripts)
 {
+    const FullDialog& full = FullDialog::Get();
+    const std::string removalScript = Script({"[Setup]", "Name=Start", "[Back]", "Do=1", "[Check]", "Desktop=2"});
+    SetupCopy removal(removalScript);
+    ULONGLONG start = GetTickCount64();
+    Process remove = Process::Launch(removal.ProgramPath(), L"remove");
+
     const Shape shapes[] = {
+        {L"Three rows", "%programs%\\Three Rows",
+         Script({"[Setup]", "Name=Three rows", "[Root]", "Name=%programs%\\Three Rows", "[Menu]", "Change=C:\\Picked",
+                 "[Check]", "Menu=0", "Desktop=2", "Startup=1", "Ext=0", "Send=0", "Copy=1", "Del=0",
+                 "[Readme]", "Done=1"}),
+         L"C:\\Program Files\\Three Rows", L"Installer",
+         {IDC_MENU, IDC_MENU_FOLDER, IDC_EXT, IDC_SEND, IDC_DELETE_AFTER}, {IDC_DESKTOP},
+         {{IDC_DESKTOP, 1}, {IDC_STARTUP, 1}, {IDC_COPY}, {IDC_FILE_GROUP, 0, 1}, {IDOK, 3}, {IDC_README, 3}},
+         3, 2},
         {L"Menu three", "Menu Three",
          Script({"[Setup]", "Name=Menu three", "[Root]", "Name=Menu Three", "[Menu]", "Change=C:\\Picked",
                  "[Check]", "Menu=3", "Desktop=1", "Startup=1", "Ext=1", "Send=1", "Copy=2", "Del=1",
@@ -85,30 +71,23 @@ TEST(SetupDialog, ShapesOfTheScripts)
          L"C:\\Menu Three", L"Tool.exe", {IDC_MENU, IDC_MENU_FOLDER}, {IDC_MENU, IDC_COPY},
          {{IDC_DESKTOP, 1}, {IDC_SEND, 1}, {IDC_DELETE_AFTER}, {IDC_FILE_GROUP}, {IDOK, 1}, {IDC_README, 1}},
          1},
-        {L"Three rows", "%programs%\\Three Rows",
-         Script({"[Setup]", "Name=Three rows", "[Root]", "Name=%programs%\\Three Rows", "[Menu]", "Change=C:\\Picked",
-                 "[Check]", "Menu=0", "Desktop=2", "Startup=1", "Ext=0", "Send=0", "Copy=1", "Del=0",
-                 "[Readme]", "Done=1"}),
-         L"C:\\Program Files\\Three Rows", L"Installer", {IDC_MENU, IDC_MENU_FOLDER, IDC_EXT, IDC_SEND, IDC_DELETE_AFTER},
-         {IDC_DESKTOP},
-         {{IDC_DESKTOP, 1}, {IDC_STARTUP, 1}, {IDC_COPY}, {IDC_FILE_GROUP, 0, 1}, {IDOK, 3}, {IDC_README, 3}},
-         3, 2},
-        {L"Bare", "Bare",
-         Script({"[Setup]", "Name=Bare", "[Root]", "Name=Bare", "[Menu]", "Change=C:\\Picked"}),
+        {L"Bare", "Bare", Script({"[Setup]", "Name=Bare", "[Root]", "Name=Bare", "[Menu]", "Change=C:\\Picked"}),
          L"C:\\Bare", L"Installer",
          {IDC_MENU, IDC_MENU_FOLDER, IDC_DESKTOP, IDC_STARTUP, IDC_EXT, IDC_SEND, IDC_FILE_GROUP, IDC_COPY,
           IDC_DELETE_AFTER, IDC_README},
          {}, {{IDOK, 5}, {IDCANCEL, 5}},
          5},
     };
-    const FullDialog& full = FullDialog::Get();
     for (const Shape& shape : shapes) {
-        SCOPED_TRACE(Narrow(shape.title));
-        SetupCopy copy(shape.script);
+        SCOPED_TRACE(Utf8(shape.title));
+        SetupCopy copy(shape.script, &shape == shapes ? L"Program Files\\My Tool" : L"setup");
         for (int start = 1; start <= shape.starts; ++start) {
-            SetupRun run(copy.ProgramPath(), shape.title);
+            SetupRun run(copy.ProgramPath(), shape.title, &shape == shapes && start == 1 ? L"Remove" : L"");
             ASSERT_TRUE(run.dialog);
             HWND d = run.dialog;
+            if (&shape == shapes && start == 1) { // the removal copy waits, without a window
+                EXPECT_TRUE(remove.Running() && TopLevelWindows(remove.Id(), false).empty());
+            }
             EXPECT_EQ(Caption(Item(d, IDC_FILE_GROUP)), shape.group);
             EXPECT_EQ(ItemText(d, IDC_FOLDER), shape.folder) << "start " << start;
             // Looking for an earlier installation leaves nothing in the uninstall list.
@@ -128,7 +107,13 @@ TEST(SetupDialog, ShapesOfTheScripts)
             ClickItem(d, IDCANCEL);
             ASSERT_TRUE(run.process.WaitForExit(8000));
             EXPECT_EQ(copy.Value(L"Menu", L"Change"), L"");
-            EXPECT_EQ(Narrow(copy.Value(L"Root", L"Name")), shape.rootName);
+            EXPECT_EQ(Utf8(copy.Value(L"Root", L"Name")), shape.rootName);
         }
     }
+
+    ASSERT_TRUE(remove.WaitForExit(10000));
+    EXPECT_GE(GetTickCount64() - start, 4900u);
+    EXPECT_EQ(remove.ExitCode(), 0u);
+    EXPECT_EQ(ReadBytes(removal.ScriptPath()), removalScript);
+    EXPECT_TRUE(WaitUntil([&] { return !Exists(removal.ProgramPath()); }));
 }

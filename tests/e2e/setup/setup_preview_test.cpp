@@ -183,7 +183,7 @@ TEST(SetupPreview, ErrorsSayWhatIsWrong)
         {Quoted(folder / "in") + L" " + Quoted(folder / "taken"), 3, "background.png: "}};
     for (const auto& [arguments, status, says] : cases) {
         Result run = Preview(arguments);
-        EXPECT_EQ(run.status, status) << Narrow(arguments);
+        EXPECT_EQ(run.status, status) << Utf8(arguments);
         EXPECT_EQ(run.err.rfind("setup-preview: ", 0), 0u) << run.err;
         EXPECT_NE(run.err.find(says), std::string::npos) << run.err;
     }

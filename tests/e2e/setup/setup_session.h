@@ -23,32 +23,34 @@ namespace setup_e2e {
 // Frames drawn by Wine: no two-second wait for a window manager at each exit.
 inline const e2e::WineWindowFrames kWineFrames{L"Setup.exe"};
 
-// The tests' names and paths are ASCII.
-inline std::string Narrow(const std::wstring& text)
+inline std::string Convert(const std::wstring& text, UINT codePage)
 {
-    return std::string(text.begin(), text.end());
+    std::string bytes(WideCharToMultiByte(codePage, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr), '\0');
+    WideCharToMultiByte(codePage, 0, text.c_str(), -1, bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr);
+    return bytes.c_str();
+}
+inline std::string Utf8(const std::wstring& text) { return Convert(text, CP_UTF8); }
+inline std::string Ansi(const std::wstring& text) { return Convert(text, CP_ACP); } // as the A functions give it
+inline std::wstring Utf16(const std::string& utf8)
+{
+    std::wstring wide(MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
+    return wide.c_str();
 }
 
-// The text in the language that setup speaks here: Japanese when the OEM
-// code page is 932, English otherwise; and its short name.
-inline std::wstring Say(const wchar_t* english, const wchar_t* japanese)
-{
-    return GetOEMCP() == 932 ? japanese : english;
-}
+// Setup speaks Japanese when the OEM code page is 932, English otherwise.
+inline bool Japanese() { return GetOEMCP() == 932; }
+inline std::wstring Say(const wchar_t* english, const wchar_t* japanese) { return Japanese() ? japanese : english; }
+inline const char* Pick(const char* english, const char* japanese) { return Japanese() ? japanese : english; }
 inline std::wstring Language() { return Say(L"en", L"ja"); }
 
-// The lines of a script (UTF-8 here), written in code page 932 with CR LF.
-inline std::string Script(std::initializer_list<const char*> lines)
+// The lines of a script (UTF-8 here) in code page 932 with CR LF; `numbered`
+// become the keys 0, 1, ... of the section that `lines` end in.
+inline std::string Script(const std::vector<std::string>& lines, const std::vector<std::string>& numbered = {})
 {
     std::string text;
-    for (const char* line : lines) {
-        std::wstring wide(MultiByteToWideChar(CP_UTF8, 0, line, -1, nullptr, 0), L'\0');
-        MultiByteToWideChar(CP_UTF8, 0, line, -1, wide.data(), static_cast<int>(wide.size()));
-        std::string bytes(WideCharToMultiByte(932, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr), '\0');
-        WideCharToMultiByte(932, 0, wide.c_str(), -1, bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr);
-        text += bytes.c_str();
-        text += "\r\n";
-    }
+    for (const std::string& line : lines) text += Convert(Utf16(line), 932) + "\r\n";
+    for (size_t i = 0; i < numbered.size(); ++i) text += Convert(Utf16(std::to_string(i) + "=" + numbered[i]), 932) + "\r\n";
     return text;
 }
 
@@ -66,16 +68,30 @@ inline Log Section(const std::wstring& script, const wchar_t* section)
     return keys;
 }
 
-inline bool Exists(const std::wstring& path)
-{
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+inline bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-// Sets the last-write time to `hours` after a fixed moment, so that files
-// compare older, newer or of the same age as the test needs.
+// `hours` after a fixed moment: files older, newer or of the same age.
 inline void SetWriteTime(const std::wstring& path, int hours)
 {
     std::filesystem::last_write_time(path, std::filesystem::file_time_type() + std::chrono::hours(hours));
+}
+
+// A folder of the user's shell (Programs, Desktop, Startup, SendTo,
+// Personal), and Program Files, as the registry names them.
+inline std::wstring RegisteredFolder(HKEY root, const wchar_t* key, const wchar_t* name)
+{
+    wchar_t folder[MAX_PATH] = L"";
+    DWORD size = sizeof folder;
+    RegGetValueW(root, key, name, RRF_RT_REG_SZ, nullptr, folder, &size);
+    return folder;
+}
+inline std::wstring ShellFolder(const wchar_t* name)
+{
+    return RegisteredFolder(HKEY_CURRENT_USER, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", name);
+}
+inline std::wstring ProgramFilesFolder()
+{
+    return RegisteredFolder(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion", L"ProgramFilesDir");
 }
 
 // Setup.exe and its script in `folder`, a sub folder of a fresh temporary
@@ -88,7 +104,7 @@ public:
         CopyFileW(SETUP_EXE, ProgramPath().c_str(), FALSE);
         WriteBytes(ScriptPath(), script);
     }
-
+    std::wstring Folder() const { return m_folder; }
     std::wstring ProgramPath() const { return m_folder + L"\\Setup.exe"; }
     std::wstring ScriptPath() const { return m_folder + L"\\Setup.ini"; }
     // A value of the script as the file holds it now.
@@ -110,14 +126,15 @@ private:
     std::wstring m_folder;
 };
 
-// The setup dialog of a process, titled `title`: the dialog with the folder
-// field, not one of its message boxes, which carry the same title.
-inline HWND FindSetupDialog(DWORD processId, const std::wstring& title)
+// The setup dialog of a process: the window with the folder field, not a
+// message box of the same title.
+inline HWND FindSetupDialog(DWORD processId, const std::wstring& title, DWORD timeoutMs = e2e::kDefaultTimeoutMs)
 {
-    return e2e::FindWindowWhere(processId, [&](HWND w) { return e2e::Caption(w) == title && e2e::Item(w, IDC_FOLDER); });
+    return e2e::FindWindowWhere(
+        processId, [&](HWND w) { return e2e::Caption(w) == title && e2e::Item(w, IDC_FOLDER); }, timeoutMs);
 }
 
-// Setup started, and its dialog, which opens 2 seconds after the start.
+// Setup started in its own folder, and its dialog (2 seconds after the start).
 struct SetupRun {
     SetupRun(const std::wstring& program, const std::wstring& title, const std::wstring& arguments = L"")
         : process(e2e::Process::Launch(program, arguments, std::filesystem::path(program).parent_path().wstring())),
@@ -130,8 +147,7 @@ struct SetupRun {
 
 // The setup dialog as a script that offers every option shapes it: no row
 // collapsed. Where each control stands there, and how far one option row
-// is (between the tops of the first two rows), is what the other shapes
-// are measured against. Started once per test program.
+// is, is what the other shapes are measured against. Started once.
 class FullDialog {
 public:
     static const FullDialog& Get()
@@ -149,7 +165,6 @@ public:
         return rect;
     }
     LONG ClientHeight(int rowsCut) const { return m_clientHeight - rowsCut * m_rowHeight; }
-    int RowHeight() const { return m_rowHeight; }
 
 private:
     FullDialog()
@@ -191,7 +206,6 @@ inline std::wstring UninstallKey(const std::wstring& product)
 {
     return L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + product;
 }
-
 inline bool IsRegistered(const std::wstring& product)
 {
     HKEY key;
@@ -215,10 +229,28 @@ inline std::set<std::wstring> RegistryEntries()
     for (std::wstring line; std::getline(lines, line);) {
         if (!line.empty() && line.back() == L'\r') line.pop_back();
         if (line.empty()) continue;
-        if (line.rfind(L"[", 0) == 0) key = line;
-        entries.insert(line.rfind(L"[", 0) == 0 ? key : key + L" " + line);
+        if (line[0] == L'[') key = line;
+        entries.insert(line[0] == L'[' ? key : key + L" " + line);
     }
     return entries;
+}
+
+// The entries that one snapshot holds and the other not, of those that name
+// the product (in lower case): what an install left behind or took away.
+inline std::string Residue(const std::set<std::wstring>& before, const std::set<std::wstring>& after,
+                           std::initializer_list<std::string> names)
+{
+    std::string residue;
+    for (const auto& [from, to, label] : {std::tuple{&before, &after, "added: "}, {&after, &before, "lost: "}})
+        for (const std::wstring& entry : *to) {
+            std::string line = Lower(Utf8(entry));
+            for (const std::string& name : names)
+                if (!from->count(entry) && line.find(name) != std::string::npos) {
+                    residue += label + line + "\n";
+                    break;
+                }
+        }
+    return residue;
 }
 
 // The Recycle Bin under Wine: the desktop's trash folder, which the tests
@@ -230,15 +262,11 @@ public:
     {
         const wchar_t* home = _wgetenv(L"XDG_DATA_HOME");
         if (!home) ADD_FAILURE() << "XDG_DATA_HOME is not set for this test";
-        std::filesystem::path data = std::filesystem::path(std::wstring(L"Z:") + (home ? home : L"")).make_preferred();
-        std::filesystem::create_directories(data);
-        m_folder = data / L"Trash";
+        m_folder = std::filesystem::path(std::wstring(L"Z:") + (home ? home : L"")).make_preferred() / L"Trash";
+        std::filesystem::create_directories(m_folder);
         Empty();
     }
     ~WineTrash() { Empty(); }
-    WineTrash(const WineTrash&) = delete;
-    WineTrash& operator=(const WineTrash&) = delete;
-
     // The trash holds a file that was deleted from a place with this name.
     bool Holds(const std::wstring& name) const { return Exists((m_folder / L"files" / name).wstring()); }
 

@@ -1,11 +1,10 @@
 // A product installed below Program Files, two folders deep, from a medium
 // while setup is started from another folder; brought up to a second
 // version; uninstalled as Windows starts the command of its uninstall list.
-// In Japanese the folder names hold characters whose Shift-JIS trail byte
-// is 0x5C (表, ソ, 能). ctest runs this program in English and in Japanese.
+// And an install that cannot be uninstalled, saying so. In Japanese the
+// folder names hold characters whose Shift-JIS trail byte is 0x5C (表, ソ,
+// 能). ctest runs this program in English and in Japanese.
 #include <gtest/gtest.h>
-
-#include <vector>
 
 #include "setup_session.h"
 
@@ -13,29 +12,6 @@ using namespace e2e;
 using namespace setup_e2e;
 
 namespace {
-
-std::string Utf8(const std::wstring& text)
-{
-    std::string bytes(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr);
-    return bytes.c_str();
-}
-
-std::string ScriptOf(const std::vector<std::string>& lines)
-{
-    std::string text;
-    for (const std::string& line : lines) text += Script({line.c_str()});
-    return text;
-}
-
-std::wstring ProgramFilesFolder()
-{
-    wchar_t folder[MAX_PATH] = L"";
-    DWORD size = sizeof folder;
-    RegGetValueW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion", L"ProgramFilesDir",
-                 RRF_RT_REG_SZ, nullptr, folder, &size);
-    return folder;
-}
 
 std::wstring UninstallString(const std::wstring& product)
 {
@@ -56,60 +32,57 @@ void RegisterUnquoted(const std::wstring& product, const std::wstring& command)
 struct Product {
     std::wstring id = std::to_wstring(GetCurrentProcessId());
     std::wstring company = Say(L"Tool Works ", L"表ソフト工房 ") + id;
-    std::wstring name = Say(L"Sample Tool ", L"能率表 ") + id;
-    std::wstring title = Say(L"Sample Tool", L"能率表ソフト");
+    std::wstring name = Japanese() ? id + L" 能率表" : L"Sample Tool " + id;
+    std::string title = Pick("Sample Tool", "能率表ソフト");
     std::wstring companyFolder = ProgramFilesFolder() + L"\\" + company;
     std::wstring folder = companyFolder + L"\\" + name;
 
     std::wstring At(const std::wstring& path) const { return folder + L"\\" + path; }
+    ~Product()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(companyFolder, ignored);
+        RegDeleteTreeW(HKEY_LOCAL_MACHINE, UninstallKey(name).c_str());
+    }
 };
 
-} // namespace
-
-// The command line as Windows hands it over when it starts a registered
-// command: exactly the registered text, quoted or not. That is what the
-// uninstall below relies on, so it is shown here with a program that
-// writes down what it sees.
-TEST(UninstallCommand, ReachesTheProgramAsRegistered)
+// A medium of setup, its script and the files beside it.
+using Files = std::initializer_list<std::pair<const wchar_t*, const char*>>;
+void MakeMedium(const TempFolder& medium, const std::string& script, Files files)
 {
-    TempFolder temp;
-    std::wstring folder = temp / L"Program Files\\Tool";
-    std::filesystem::create_directories(folder);
-    std::wstring probe = folder + L"\\Setup.exe";
-    ASSERT_TRUE(CopyFileW(COMMAND_LINE_PROBE, probe.c_str(), FALSE));
-    for (const std::wstring& command : {probe + L" uninstall", L"\"" + probe + L"\" uninstall"}) {
-        Process run = Process::LaunchExactly(probe, command);
-        ASSERT_TRUE(run.WaitForExit(10000));
-        EXPECT_EQ(ReadBytes(folder + L"\\command-line.txt"), Narrow(command));
-    }
+    std::filesystem::copy_file(SETUP_EXE, medium / L"Setup.exe");
+    WriteBytes(medium / L"Setup.ini", script);
+    for (const auto& [name, bytes] : files) WriteBytes(medium / name, bytes);
 }
+
+} // namespace
 
 TEST(ProgramFilesProduct, VersionUpAndUninstallAsWindowsStartsIt)
 {
     Product p;
-    struct Cleanup {
-        const Product& p;
-        ~Cleanup()
-        {
-            std::error_code ignored;
-            std::filesystem::remove_all(p.companyFolder, ignored);
-            RegDeleteTreeW(HKEY_LOCAL_MACHINE, UninstallKey(p.name).c_str());
-        }
-    } cleanup{p};
     WineTrash trash;
     TempFolder elsewhere("-elsewhere");
+
+    // Windows hands a registered command over exactly as registered, quoted
+    // or not: what the uninstall below relies on, shown by a program that
+    // writes down what it sees.
+    const std::wstring probeFolder = elsewhere / L"Program Files\\Tool", probe = probeFolder + L"\\Setup.exe";
+    std::filesystem::create_directories(probeFolder);
+    ASSERT_TRUE(CopyFileW(PROBE, probe.c_str(), FALSE));
+    for (const std::wstring& command : {probe + L" uninstall", L"\"" + probe + L"\" uninstall"}) {
+        ASSERT_TRUE(Process::LaunchExactly(probe, command).WaitForExit(10000));
+        EXPECT_EQ(ReadBytes(probeFolder + L"\\command-line.txt"), Utf8(command));
+    }
 
     // Version 1 from its medium, started from another folder: the files
     // come from beside setup all the same. Two new folders on the way.
     TempFolder medium1("-v1");
-    std::filesystem::copy_file(SETUP_EXE, medium1 / L"Setup.exe");
-    WriteBytes(medium1 / L"Setup.ini",
-               ScriptOf({"[Setup]", "Name=" + Utf8(p.title), "Auto=1", "[Root]",
-                         "Name=%programs%\\" + Utf8(p.company) + "\\" + Utf8(p.name), "[MakeDirectory]", "1=doc",
-                         "[CopyFile]", "0=doc\\readme.txt", "1=settings.ini", "[Del]", "0=*.ini", "Auto=1",
-                         "ShowError=1"}));
-    WriteBytes(medium1 / L"doc\\readme.txt", "read me");
-    WriteBytes(medium1 / L"settings.ini", "[v1]");
+    MakeMedium(medium1,
+               Script({"[Setup]", "Name=" + p.title, "Auto=1", "[Root]",
+                       "Name=%programs%\\" + Utf8(p.company) + "\\" + Utf8(p.name), "[MakeDirectory]", "1=doc",
+                       "[CopyFile]", "0=doc\\readme.txt", "1=settings.ini",
+                       "[Del]", "0=*.ini", "Auto=1", "ShowError=1"}),
+               {{L"doc\\readme.txt", "read me"}, {L"settings.ini", "[v1]"}});
     Process v1 = Process::Launch(medium1 / L"Setup.exe", L"", elsewhere.Root());
     ASSERT_TRUE(v1.WaitForExit(20000)) << "a question or report stopped the unattended install";
     EXPECT_EQ(ReadBytes(p.At(L"doc\\readme.txt")), "read me");
@@ -123,13 +96,11 @@ TEST(ProgramFilesProduct, VersionUpAndUninstallAsWindowsStartsIt)
     // the same, and its log is merged into the new one.
     RegisterUnquoted(p.name, p.At(L"Setup.exe") + L" uninstall");
     TempFolder medium2("-v2");
-    std::filesystem::copy_file(SETUP_EXE, medium2 / L"Setup.exe");
-    WriteBytes(medium2 / L"Setup.ini",
-               ScriptOf({"[Setup]", "Name=" + Utf8(p.title), "Auto=1", "[Root]", "Name=%programs%\\" + Utf8(p.name),
-                         "[MakeDirectory]", "1=doc\\en", "[CopyFile]", "0=doc\\en\\guide.txt", "1=?settings.ini",
-                         "[Del]", "0=*.ini", "Auto=1", "ShowError=1"}));
-    WriteBytes(medium2 / L"doc\\en\\guide.txt", "guide");
-    WriteBytes(medium2 / L"settings.ini", "[v2]");
+    MakeMedium(medium2,
+               Script({"[Setup]", "Name=" + p.title, "Auto=1", "[Root]", "Name=%programs%\\" + Utf8(p.name),
+                       "[MakeDirectory]", "1=doc\\en", "[CopyFile]", "0=doc\\en\\guide.txt", "1=?settings.ini",
+                       "[Del]", "0=*.ini", "Auto=1", "ShowError=1"}),
+               {{L"doc\\en\\guide.txt", "guide"}, {L"settings.ini", "[v2]"}});
     Process v2 = Process::Launch(medium2 / L"Setup.exe", L"", medium2.Root());
     ASSERT_TRUE(v2.WaitForExit(20000));
     EXPECT_EQ(ReadBytes(p.At(L"doc\\en\\guide.txt")), "guide");
@@ -157,7 +128,7 @@ TEST(ProgramFilesProduct, VersionUpAndUninstallAsWindowsStartsIt)
     }, 30000, 100));
     EXPECT_FALSE(reported);
     for (const wchar_t* name : {L"readme.txt", L"guide.txt", L"settings.ini", L"Setup.ini"})
-        EXPECT_TRUE(trash.Holds(name)) << Narrow(name);
+        EXPECT_TRUE(trash.Holds(name)) << Utf8(name);
     EXPECT_FALSE(IsRegistered(p.name));
     EXPECT_TRUE(WaitUntil([&] { return !Exists(p.companyFolder); }, 20000));
     EXPECT_TRUE(Exists(ProgramFilesFolder()));
@@ -181,8 +152,8 @@ TEST(ProgramFilesProduct, SaysWhenItCannotBeUninstalled)
         ~Cleanup() { CloseHandle(held); }
     } cleanup{held};
 
-    SetupCopy copy(Script({"[Setup]", "Name=Not Ready", "[Root]", ("Name=" + std::string(257, 'k')).c_str(),
-                           "[CopyFile]", "0=a.txt"}));
+    SetupCopy copy(
+        Script({"[Setup]", "Name=Not Ready", "[Root]", "Name=" + std::string(257, 'k'), "[CopyFile]", "0=a.txt"}));
     copy.Put(L"a.txt", "a");
     SetupRun run(copy.ProgramPath(), L"Not Ready");
     ASSERT_TRUE(run.dialog);
@@ -195,7 +166,9 @@ TEST(ProgramFilesProduct, SaysWhenItCannotBeUninstalled)
                   L"Setup.exe and Setup.ini could not be placed in:\r\n",
                   L"アンインストールの準備ができませんでした．\r\n\r\nアンインストール情報を登録できませんでした．\r\n"
                   L"Setup.exe と Setup.ini を次の場所に置けませんでした：\r\n") +
-                  folder + Say(L"\r\n\r\nThis installation cannot be uninstalled.", L"\r\n\r\nこのインストールはアンインストールできません．"));
+                  folder +
+                  Say(L"\r\n\r\nThis installation cannot be uninstalled.",
+                      L"\r\n\r\nこのインストールはアンインストールできません．"));
     AnswerMessageBox(box, IDOK);
     ASSERT_TRUE(run.process.WaitForExit(10000));
     EXPECT_EQ(ReadBytes(folder + L"\\a.txt"), "a");
