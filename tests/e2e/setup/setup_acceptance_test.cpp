@@ -7,7 +7,6 @@
 // machine, and every file that the user made is.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <set>
 
 #include "setup_session.h"
@@ -49,18 +48,7 @@ struct Snapshot {
 // its company or its setup. (Wine's own bookkeeping changes in between.)
 std::string ProductResidue(const std::set<std::wstring>& before, const std::set<std::wstring>& after)
 {
-    std::string residue;
-    for (const auto& [from, to] : {std::pair{&before, &after}, {&after, &before}})
-        for (const std::wstring& entry : *to) {
-            std::string line;
-            for (wchar_t c : entry) line += c < 128 ? static_cast<char>(std::tolower(c)) : '?';
-            for (const char* name : {"trenvika", "by harnel", "delus.bat", "setup.exe", "setup.ini"})
-                if (!from->count(entry) && line.find(name) != std::string::npos) {
-                    residue += (from == &before ? "left: " : "lost: ") + line + "\n";
-                    break;
-                }
-        }
-    return residue;
+    return Residue(before, after, {"trenvika", "by harnel", "delus.bat", "setup.exe", "setup.ini"});
 }
 
 // The converter's dialog, wherever the shell started it from.
@@ -117,7 +105,7 @@ TEST(Distribution, InstalledUsedAndUninstalledLeavesNothingButTheUsersFiles)
     // Started from the user's documents: the welcome page first, then its
     // ReadMe page, then the dialog.
     Process setup = Process::Launch(medium + L"\\Setup.exe", L"", documents);
-    HWND welcome = FindWindowWhere(setup.Id(), [](HWND w) { return Item(w, IDC_README_END) != nullptr; }, 15000);
+    HWND welcome = FindReadmeViewer(setup.Id(), 15000);
     ASSERT_TRUE(welcome);
     EXPECT_EQ(Caption(Item(welcome, IDC_README_BUTTON1)), L"ReadMe");
     ScreenshotForReadme(GetAncestor(welcome, GA_ROOTOWNER), L"dist-welcome-" + Language() + L".png", 0); // the screen
@@ -153,7 +141,7 @@ TEST(Distribution, InstalledUsedAndUninstalledLeavesNothingButTheUsersFiles)
     // offers the version-up (its own welcome page first), never to
     // uninstall, and so delete, itself.
     Process again = Process::Launch(medium + L"\\Setup.exe", L"", documents);
-    HWND page = FindWindowWhere(again.Id(), [](HWND w) { return Item(w, IDC_README_END) != nullptr; }, 15000);
+    HWND page = FindReadmeViewer(again.Id(), 15000);
     ASSERT_TRUE(page);
     ClickItem(page, IDC_README_END);
     HWND versionUp = FindSetupDialog(again.Id(), kProduct);

@@ -5,11 +5,12 @@
 // ReadMe, shortcuts everywhere, registry values and associations
 // (sample_settings.h) and run lists. In Japanese its names hold 表, ソ and
 // 能, whose Shift-JIS trail byte is 0x5C.
+#include <shlobj.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <map>
-#include <sstream>
+#include <tuple>
 
 #include "sample_settings.h"
 #include "setup_session.h"
@@ -28,53 +29,30 @@ std::wstring OverwriteQuestion(const std::wstring& path)
            Say(L"Overwrite?", L"上書きしますか？");
 }
 
-// The show command (0x3C) and the hot key (0x40) in a shortcut file's header.
-unsigned HeaderWord(const std::wstring& link, size_t offset)
+// A shortcut's fields as the shell reads them back.
+struct Shortcut {
+    std::wstring path, folder, arguments, icon;
+    int iconIndex = -1, show = -1;
+    WORD hotKey = 0;
+};
+Shortcut ReadShortcut(const std::wstring& file)
 {
-    std::string bytes = ReadBytes(link) + std::string(0x42, '\xFF');
-    return static_cast<unsigned char>(bytes[offset]) | static_cast<unsigned char>(bytes[offset + 1]) << 8;
-}
-
-// The Linux path of a file of the prefix.
-std::string UnixPath(const std::wstring& file)
-{
-    using UnixName = char*(CDECL*)(const wchar_t*);
-    auto unixName = reinterpret_cast<UnixName>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-    char* path = unixName ? unixName(file.c_str()) : nullptr;
-    std::string text = path ? path : "";
-    HeapFree(GetProcessHeap(), 0, path);
-    return text;
-}
-
-// Debian's lnkinfo, reading the file's 8-bit strings in the system's code
-// page: its lines "<label> : <value>". Wine starts a Linux program but
-// neither passes its output on nor lets it be waited for: a shell writes
-// the report and renames it when done.
-std::map<std::string, std::wstring> LnkInfo(const std::wstring& file)
-{
-    TempFolder temp("-lnkinfo");
-    const std::wstring report = temp / L"report.txt";
-    const std::string out = UnixPath(report);
-    std::wstring command = Utf16("Z:\\bin\\sh -c \"lnkinfo -c windows-" + std::to_string(GetACP()) + " '" +
-                                 UnixPath(file) + "' > '" + out + ".part'; mv '" + out + ".part' '" + out + "'\"");
-    std::map<std::string, std::wstring> fields;
-    STARTUPINFOW start = {};
-    start.cb = sizeof start;
-    PROCESS_INFORMATION process;
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start, &process))
-        return fields;
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
-    WaitUntil([&] { return Exists(report); });
-    std::istringstream lines(ReadBytes(report));
-    for (std::string line; std::getline(lines, line);) {
-        size_t colon = line.find(": ");
-        size_t label = line.find_first_not_of('\t');
-        if (colon != std::string::npos && label < colon)
-            fields[line.substr(label, line.find('\t', label) - label)] = Utf16(line.substr(colon + 2));
+    Shortcut s;
+    CoInitialize(nullptr);
+    IShellLinkW* link = nullptr;
+    IPersistFile* persist = nullptr;
+    wchar_t text[MAX_PATH] = L"";
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&link))) &&
+        SUCCEEDED(link->QueryInterface(IID_PPV_ARGS(&persist))) && SUCCEEDED(persist->Load(file.c_str(), STGM_READ))) {
+        link->GetPath(text, MAX_PATH, nullptr, SLGP_RAWPATH), s.path = text;
+        link->GetWorkingDirectory(text, MAX_PATH), s.folder = text;
+        link->GetArguments(text, MAX_PATH), s.arguments = text;
+        link->GetIconLocation(text, MAX_PATH, &s.iconIndex), s.icon = text;
+        link->GetShowCmd(&s.show), link->GetHotkey(&s.hotKey);
     }
-    return fields;
+    if (persist) persist->Release();
+    if (link) link->Release();
+    return s;
 }
 
 // What the probe (or its library) wrote for the marker `name` in
@@ -157,7 +135,7 @@ void ReadReadme(const Process& setup, HWND dialog, const std::string& text)
     for (int way = 0; way < 3; ++way) {
         SCOPED_TRACE(way);
         ClickItem(dialog, IDC_README);
-        HWND viewer = FindWindowWhere(setup.Id(), [](HWND w) { return Item(w, IDC_README_END) != nullptr; });
+        HWND viewer = FindReadmeViewer(setup.Id());
         ASSERT_TRUE(viewer);
         EXPECT_EQ(ItemText(viewer, IDC_README_TEXT), std::wstring(text.begin(), text.end()));
         EXPECT_EQ(Caption(Item(viewer, IDC_README_END)), Say(L"&End readme", L"説明終了(&E)"));
@@ -307,22 +285,18 @@ void InstallThroughTheDialog(const SampleProduct& p)
         EXPECT_EQ(ProbeRecord(p.target.Root(), name), record) << name;
     std::filesystem::remove(p.target / "installed.txt");
 
-    // The shortcuts; every field of the desktop one as lnkinfo and the
-    // file's header have it.
+    // The shortcuts; every field of the desktop and startup ones.
     for (const std::wstring& link : {p.Menu(p.app), p.Menu("Tools\\" + p.readme), p.SendTo(p.send) + L".lnk",
                                      p.SendTo(p.sendFolder) + L"\\Viewer.lnk"})
         EXPECT_TRUE(Exists(link)) << Utf8(link);
     const std::wstring bin = p.At(L"bin"), tool = bin + L"\\tool.exe";
-    std::map<std::string, std::wstring> link = LnkInfo(p.DesktopLink());
-    EXPECT_EQ(link["Local path"], tool);
-    EXPECT_EQ(link["Working directory"], bin);
-    EXPECT_EQ(link["Command line arguments"], L"desk");
-    EXPECT_EQ(link["Icon location"], p.At(L"sample-1.0.exe"));
-    EXPECT_EQ(link["Icon index"], L"1");
-    EXPECT_EQ(HeaderWord(p.DesktopLink(), 0x3C), 7u);      // minimised, not activated
-    EXPECT_EQ(HeaderWord(p.DesktopLink(), 0x40), 0x0641u); // Ctrl+Alt+A
-    EXPECT_EQ(HeaderWord(p.StartupLink(), 0x3C), 3u);      // maximised
-    EXPECT_EQ(HeaderWord(p.StartupLink(), 0x40), 0x0670u); // Ctrl+Alt+F1
+    const Shortcut desktop = ReadShortcut(p.DesktopLink()), startup = ReadShortcut(p.StartupLink());
+    EXPECT_EQ(std::tie(desktop.path, desktop.folder, desktop.arguments, desktop.icon),
+              std::make_tuple(tool, bin, std::wstring(L"desk"), p.At(L"sample-1.0.exe")));
+    EXPECT_EQ(desktop.iconIndex, 1);
+    // Minimised, not activated, Ctrl+Alt+A; maximised, Ctrl+Alt+F1.
+    EXPECT_EQ(std::tie(desktop.show, desktop.hotKey, startup.show, startup.hotKey),
+              std::make_tuple(SW_SHOWMINNOACTIVE, WORD(0x0641), SW_SHOWMAXIMIZED, WORD(0x0670)));
     EXPECT_EQ(Section(installed, L"LastGo")[L"Desktop"], p.DesktopLink());
     EXPECT_EQ(Section(installed, L"LastGo")[L"Startup"], p.StartupLink());
     // Launched: the menu's "$Welcome" once and thrown away, the menu's app
@@ -353,6 +327,8 @@ void InstallAgainUnattended(const SampleProduct& p)
     for (const wchar_t* name : {L"settings.ini", L"bin\\tool.exe", L"new.txt"})
         copy.Put(name, "second " + Utf8(name));
     WriteBytes(p.Menu() + L"\\notes.txt", "the user's");
+    const std::wstring installed = p.At(L"Setup.ini");
+    const Log firstCopies = Section(installed, L"CopiedFile");
 
     SetupRun run(copy.ProgramPath(), Utf16(p.title));
     ASSERT_TRUE(run.dialog);
@@ -374,16 +350,12 @@ void InstallAgainUnattended(const SampleProduct& p)
     EXPECT_EQ(ReadBytes(p.At(L"bin\\tool.exe")), ReadBytes(PROBE));
     EXPECT_EQ(ReadBytes(p.At(L"new.txt")), "second new.txt");
 
-    std::wstring installed = p.At(L"Setup.ini");
     EXPECT_EQ(ReadBytes(installed), ReadBytes(copy.ScriptPath()));
     EXPECT_EQ(Section(installed, L"MakedDirectory"),
               (Log{{L"0", p.folder}, {L"1", p.At(L"BIN")}, {L"2", p.At(L"bin")}, {L"3", p.At(L"doc")},
                    {L"4", p.At(L"doc\\en")}, {L"Count", L"5"}}));
     // This install logged no file of its own: the earlier log fills it from key 0.
-    EXPECT_EQ(Section(installed, L"CopiedFile"),
-              (Log{{L"0", p.At(L"ReadMe.txt")}, {L"1", p.At(L"bin\\tool.exe")}, {L"2", p.At(L"doc\\en\\guide.txt")},
-                   {L"3", p.At(L"replace.dat")}, {L"4", p.At(L"older.dat")}, {L"5", p.At(L"ask.dat")},
-                   {L"6", p.At(L"sample-1.0.exe")}, {L"Count", L"7"}}));
+    EXPECT_EQ(Section(installed, L"CopiedFile"), firstCopies);
     // The Start-menu folder of the earlier installation is kept, and so is
     // its entry in the uninstall list, though the folder has another name.
     EXPECT_EQ(Section(installed, L"Menu")[L"Named"], p.Menu());

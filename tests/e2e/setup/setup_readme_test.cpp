@@ -12,12 +12,6 @@ using namespace setup_e2e;
 
 namespace {
 
-// The ReadMe viewer of a process: the dialog with the end button.
-HWND FindViewer(DWORD processId, DWORD timeoutMs = kDefaultTimeoutMs)
-{
-    return FindWindowWhere(processId, [](HWND w) { return Item(w, IDC_README_END) != nullptr; }, timeoutMs);
-}
-
 // What the screen shows at a point of a window's client area, 0xRRGGBB.
 uint32_t ScreenPixel(HWND window, int x, int y)
 {
@@ -53,7 +47,7 @@ TEST(ReadmeViewer, AgreementAskedAgainUntilARunStarts)
     for (Way way : {kAgree, kCancelButton, kEscape}) {
         SCOPED_TRACE(way);
         Process setup = Process::Launch(copy.ProgramPath(), L"", copy.Folder());
-        HWND viewer = FindViewer(setup.Id());
+        HWND viewer = FindReadmeViewer(setup.Id());
         ASSERT_TRUE(viewer);
         EXPECT_TRUE(TopLevelWindows(setup.Id(), true).size() == 1); // no setup dialog yet
         ExpectCaptions(viewer, {{IDC_README_BUTTON1, Say(L"I &agree.", L"(&A) 同意します")},
@@ -88,7 +82,7 @@ TEST(ReadmeViewer, AgreementAskedAgainUntilARunStarts)
     ASSERT_TRUE(box);
     EXPECT_EQ(MessageBoxText(box), Say(L"Could not open the agreement...", L"同意書のファイルを開けません．") +
                                        L"\r\n\r\nLicense.txt\r\n\r\n" + Say(L"Setup ends.", L"セットアップを終了します．"));
-    EXPECT_FALSE(FindViewer(setup.Id(), 0));
+    EXPECT_FALSE(FindReadmeViewer(setup.Id(), 0));
     AnswerMessageBox(box, IDOK);
     ASSERT_TRUE(setup.WaitForExit(8000));
     EXPECT_EQ(copy.Value(L"Readme", L"Done"), L"2");
@@ -158,7 +152,7 @@ TEST(ReadmeViewer, DrawnBackgroundAndPages)
     ScreenshotForReadme(background, L"setup-background-" + Language() + L".png", 0);
 
     ClickItem(run.dialog, IDC_README);
-    HWND viewer = FindViewer(run.process.Id());
+    HWND viewer = FindReadmeViewer(run.process.Id());
     ASSERT_TRUE(viewer);
     const SIZE client = ClientSize(viewer);
     EXPECT_TRUE(ShowsColour(viewer, client.cx - 4, client.cy / 2, 0x000080));
