@@ -12,10 +12,8 @@
 
 namespace {
 
-class ReadingCanvas : public DrawingCanvas {
-public:
+struct ReadingCanvas : DrawingCanvas {
     ReadingCanvas(const uint8_t* data, size_t size) : m_data(data), m_size(size) {}
-
     void Fill(const DrawRect&, Colour) override {}
     void SetTextColour(Colour) override {}
     void ReplaceFont(const FontDescription&) override {}
@@ -49,8 +47,6 @@ public:
     }
     void StretchBitmap(const DrawRect&) override {}
     void ReleaseBitmap() override {}
-
-private:
     const uint8_t* m_data;
     size_t m_size;
     unsigned m_sum = 0;

@@ -18,10 +18,7 @@ namespace {
 
 constexpr DrawRect kArea{0, 0, 64, 48};
 
-void Check(bool condition)
-{
-    if (!condition) std::abort();
-}
+void Check(bool condition) { if (!condition) std::abort(); }
 
 // A 2 × 1 bitmap of 24 bits.
 const unsigned char kBitmap[] = {
