@@ -6,6 +6,8 @@
 // 能). ctest runs this program in English and in Japanese.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "setup_session.h"
 
 using namespace e2e;
@@ -74,6 +76,10 @@ TEST(ProgramFilesProduct, VersionUpAndUninstallAsWindowsStartsIt)
     EXPECT_EQ(Section(p.At(L"Setup.ini"), L"MakedDirectory"),
               (Log{{L"0", p.companyFolder}, {L"1", p.folder}, {L"2", p.At(L"doc")}, {L"Count", L"3"}}));
     EXPECT_EQ(UninstallString(p.name), Ansi(L"\"" + p.At(L"Setup.exe") + L"\" uninstall"));
+    std::set<std::wstring> names; // no action log without [Setup] Log, here or on the medium
+    for (const std::wstring& folder : {p.folder, medium1.Folder()})
+        for (const auto& file : std::filesystem::directory_iterator(folder)) names.insert(file.path().filename().wstring());
+    EXPECT_EQ(names, (std::set<std::wstring>{L"Setup.exe", L"Setup.ini", L"doc", L"settings.ini"}));
 
     // Version 2 drops the company folder from its default; the earlier
     // installation, registered unquoted as setup did before, is found all
