@@ -70,18 +70,6 @@ std::string Golden(const std::wstring& axis)
     return ReadBytes(CONVERTER_TEST_DATA L"/cross-section." + axis + L".expected.dxf");
 }
 
-// A generated survey drawing of about `bytes` bytes.
-void WriteDrawing(const std::filesystem::path& path, uint64_t bytes)
-{
-    FILE* out = _wfopen(path.c_str(), L"wb");
-    ASSERT_TRUE(out);
-    CrossSectionOptions options;
-    options.targetBytes = bytes;
-    options.pointsPerProfile = 40;
-    WriteCrossSections(out, options);
-    ASSERT_EQ(fclose(out), 0);
-}
-
 // The source as a drawing that arrives slowly, as over a slow network: a
 // named pipe that feeds the bytes of a file at `bytesPerSecond` and ends
 // the stream after the last byte, or when the reader goes away.
@@ -289,7 +277,10 @@ TEST(Dialog, CountersGrowUntilAnAbortWhichWritesNothingAndEndsTheProgram)
     };
     TempFolder folder;
     std::filesystem::path drawing = folder / "long.dxf", output = folder / "never.dxf";
-    WriteDrawing(drawing, 2000000);
+    FILE* out = _wfopen(drawing.c_str(), L"wb"); // a generated survey drawing of about 2 MB
+    ASSERT_TRUE(out);
+    WriteCrossSections(out, CrossSectionOptions{.targetBytes = 2000000, .pointsPerProfile = 40});
+    ASSERT_EQ(fclose(out), 0);
     for (const auto& [way, abort] : ways) {
         SCOPED_TRACE(way);
         SlowSource source(drawing, 400000); // five seconds of reading

@@ -58,12 +58,11 @@ public:
     {
         const std::string co = "HKEY_CURRENT_USER\\" + Company() + "\\Sample\\\\";
         const std::string plugins = "HKEY_CURRENT_USER\\" + Plugins(), values = plugins + "\\Values\\\\";
-        // "Make0=...", "Make1=...", ...
-        auto numbered = [](const char* kind, std::vector<std::string> entries) {
-            for (size_t i = 0; i < entries.size(); ++i) entries[i] = kind + std::to_string(i) + "=" + entries[i];
-            return entries;
+        std::vector<std::string> lines = {"[Reg]"};
+        auto numbered = [&lines](const char* kind, const std::vector<std::string>& entries) { // "Make0=...", ...
+            for (size_t i = 0; i < entries.size(); ++i) lines.push_back(kind + std::to_string(i) + "=" + entries[i]);
         };
-        std::vector<std::string> lines = numbered(
+        numbered(
             "Make", {co + "Program\\bin\\tool.exe", "HKLM\\" + Company() + "\\Sample\\\\\\!Sample data",
                      plugins + "\\Sample\\\\Path\\%root%bin", plugins + "\\Keys\\Only",
                      values + "Literal\\!C:\\a\\b c\\d", values + "Unknown\\notes.nosuchextension",
@@ -71,11 +70,8 @@ public:
                      "hkey_current_user\\\\" + Id() + "Root\\!r", values + "Quoted\\missing" + Ext("q"),
                      values + "Unquoted\\missing" + Ext("u"), values + "Program\\bin\\later" + Ext("x"),
                      values + "Document\\" + Document(), values + "Bare\\1"});
-        for (const std::string& line :
-             numbered("Erase", {plugins + "\\Sample", plugins + "\\Values\\", plugins + "\\Keys\\Only\\Nothing",
-                                plugins + "\\Gone\\Deep\\Value", "HKEY_CURRENT_USER\\" + Id() + "Top"}))
-            lines.push_back(line);
-        lines.insert(lines.begin(), "[Reg]");
+        numbered("Erase", {plugins + "\\Sample", plugins + "\\Values\\", plugins + "\\Keys\\Only\\Nothing",
+                           plugins + "\\Gone\\Deep\\Value", "HKEY_CURRENT_USER\\" + Id() + "Top"});
         return Script(lines) +
                Script({"[Registry]", "Company=" + Id() + "Co", "Name=Sample",
                        "[Ext0]", "Ext=" + Ext("a"), "Kind=" + Type("Document"), "Icon=bin\\tool.exe", "IconNo=1",

@@ -194,14 +194,6 @@ void InstallThroughTheDialog(const SampleProduct& p)
     SetupRun run(copy.ProgramPath(), Utf16(p.title));
     ASSERT_TRUE(run.dialog);
     HWND d = run.dialog;
-    ExpectCaptions(d, {{IDC_FOLDER_LABEL, Say(L"&Folder to install...", L"(&F)インストール先")},
-                       {IDC_MENU, Say(L"&Menu", L"(&M)メニューに登録")},
-                       {IDC_DESKTOP, Say(L"Short&Cut", L"(&C)ショートカットを作成")},
-                       {IDC_STARTUP, Say(L"&Startup", L"(&S)スタートアップに登録")},
-                       {IDC_EXT, Say(L"Relate to &Ext.", L"(&E)関連付けを行う")},
-                       {IDC_SEND, Say(L"Send &To", L"(&T)「送る」に登録する")}, {IDC_COPY, Say(L"Co&py", L"(&P)コピー")},
-                       {IDC_DELETE_AFTER, Say(L"&Delete after...", L"(&D)終了後に削除")}, {IDOK, Say(L"OK", L"実行")},
-                       {IDCANCEL, Say(L"Cancel", L"中止")}, {IDC_README, Say(L"Readme", L"説明を読む")}});
     ReadReadme(run.process, d, readme);
     if (testing::Test::HasFatalFailure()) return;
     ASSERT_TRUE(SetText(Item(d, IDC_FOLDER), p.folder));

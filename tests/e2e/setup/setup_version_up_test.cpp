@@ -78,7 +78,8 @@ TEST(ProgramFilesProduct, VersionUpAndUninstallAsWindowsStartsIt)
     EXPECT_EQ(UninstallString(p.name), Ansi(L"\"" + p.At(L"Setup.exe") + L"\" uninstall"));
     std::set<std::wstring> names; // no action log without [Setup] Log, here or on the medium
     for (const std::wstring& folder : {p.folder, medium1.Folder()})
-        for (const auto& file : std::filesystem::directory_iterator(folder)) names.insert(file.path().filename().wstring());
+        for (const auto& file : std::filesystem::directory_iterator(folder))
+            names.insert(file.path().filename().wstring());
     EXPECT_EQ(names, (std::set<std::wstring>{L"Setup.exe", L"Setup.ini", L"doc", L"settings.ini"}));
 
     // Version 2 drops the company folder from its default; the earlier
