@@ -21,27 +21,23 @@ const std::wstring kProduct = DIST_TITLE;
 constexpr int kConverterSource = 1000; // the converter's source field
 constexpr int kConverterOutput = 1001;
 
-// Every file and folder below `folder`.
-void CollectFiles(const std::wstring& folder, std::set<std::wstring>& entries)
-{
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return;
-    do {
-        std::wstring name = found.cFileName;
-        if (name == L"." || name == L"..") continue;
-        entries.insert(folder + L"\\" + name);
-        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
-            CollectFiles(folder + L"\\" + name, entries);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-}
-
 // The machine: every key and value, every file on C:, the user's folders too.
 struct Snapshot {
-    std::set<std::wstring> registry = RegistryEntries();
-    std::set<std::wstring> files;
-    Snapshot() { CollectFiles(L"C:", files); }
+    std::set<std::wstring> registry = RegistryEntries(), files;
+    Snapshot() { Collect(L"C:"); }
+    void Collect(const std::wstring& folder)
+    {
+        WIN32_FIND_DATAW found;
+        HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+        for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found)) {
+            const std::wstring name = found.cFileName, path = folder + L"\\" + name;
+            if (name == L"." || name == L"..") continue;
+            files.insert(path);
+            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+                Collect(path);
+        }
+        if (search != INVALID_HANDLE_VALUE) FindClose(search);
+    }
 };
 
 // What one snapshot holds and the other not, of what names the product,
@@ -51,35 +47,23 @@ std::string ProductResidue(const std::set<std::wstring>& before, const std::set<
     return Residue(before, after, {"trenvika", "by harnel", "delus.bat", "setup.exe", "setup.ini"});
 }
 
-// The converter's dialog, wherever the shell started it from.
-HWND FindConverter()
+// The converter opened through the shell (the file with its verb and
+// parameters), the source it shows; closed again with Escape, or left to
+// the caller.
+HWND OpenConverter(const std::wstring& file, const wchar_t* verb, const std::wstring& parameters,
+                   const std::wstring& source, bool close = true)
 {
-    return FindWindowWhere(0, [](HWND w) { return Caption(w) == L"Trenvika" && Item(w, kConverterSource); });
-}
-
-void OpenThroughTheShell(const std::wstring& file, const wchar_t* verb = nullptr, const std::wstring& parameters = L"")
-{
-    SHELLEXECUTEINFOW info{};
-    info.cbSize = sizeof info;
+    SHELLEXECUTEINFOW info{sizeof info};
     info.lpVerb = verb;
     info.lpFile = file.c_str();
     info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
     info.nShow = SW_SHOWNORMAL;
-    ASSERT_TRUE(ShellExecuteExW(&info)) << Utf8(file);
-}
-
-// Opens the converter through the shell, checks the source it shows and
-// closes it again with Escape (or leaves it to the caller).
-HWND ExpectConverterWith(const std::wstring& source, bool close = true)
-{
-    HWND converter = FindConverter();
-    EXPECT_TRUE(converter);
-    if (!converter) return nullptr;
+    EXPECT_TRUE(ShellExecuteExW(&info)) << Utf8(file);
+    HWND converter = FindWindowWhere(0, [](HWND w) { return Caption(w) == L"Trenvika" && Item(w, kConverterSource); });
+    EXPECT_TRUE(converter) << Utf8(file);
     EXPECT_EQ(ItemText(converter, kConverterSource), source);
-    if (close) {
-        PressKey(converter, VK_ESCAPE);
-        EXPECT_TRUE(WaitForWindowGone(converter));
-    }
+    if (close && converter) PressKey(converter, VK_ESCAPE);
+    EXPECT_TRUE(!close || WaitForWindowGone(converter));
     return converter;
 }
 
@@ -153,13 +137,11 @@ TEST(Distribution, InstalledUsedAndUninstalledLeavesNothingButTheUsersFiles)
 
     // The converter from its Start-menu entry, from the verb on .dxf files,
     // and from Send To, where the user converts the drawing.
-    OpenThroughTheShell(menu + L"\\Trenvika.lnk");
-    ExpectConverterWith(L"");
-    OpenThroughTheShell(drawing, L"Trenvika");
-    ExpectConverterWith(drawing);
+    OpenConverter(menu + L"\\Trenvika.lnk", nullptr, L"", L"");
+    OpenConverter(drawing, L"Trenvika", L"", drawing);
     // Send To hands the files to the shortcut's program after its arguments.
-    OpenThroughTheShell(ShellFolder(L"SendTo") + L"\\Trenvika.lnk", nullptr, L"\"" + drawing + L"\"");
-    HWND converter = ExpectConverterWith(drawing, false);
+    HWND converter =
+        OpenConverter(ShellFolder(L"SendTo") + L"\\Trenvika.lnk", nullptr, L"\"" + drawing + L"\"", drawing, false);
     ASSERT_TRUE(converter);
     ASSERT_TRUE(SetText(Item(converter, kConverterOutput), output));
     ClickItem(converter, IDOK);
