@@ -4,8 +4,6 @@
 // whose Shift-JIS trail byte is 0x5C, looked up beside the script.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "dbcs.h"
