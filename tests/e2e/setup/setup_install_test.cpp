@@ -1,10 +1,8 @@
-// A sample product installed through the dialog, installed again over
-// itself unattended and uninstalled from its installed copy, each as a
-// person would do it, in English (OEM code page 437) and in Japanese (932):
-// ctest runs this program in both. Besides its files it has a plain-text
-// ReadMe, shortcuts everywhere, registry values and associations
-// (sample_settings.h) and run lists. In Japanese its names hold 表, ソ and
-// 能, whose Shift-JIS trail byte is 0x5C.
+// A sample product installed through the dialog, installed again over itself
+// unattended and uninstalled from its installed copy, as a person would, in
+// English (437) and Japanese (932), where its names hold 表, ソ and 能 (trail
+// byte 0x5C). Besides files: a plain-text ReadMe, shortcuts everywhere,
+// registry values and associations (sample_settings.h) and run lists.
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
@@ -55,8 +53,7 @@ Shortcut ReadShortcut(const std::wstring& file)
     return s;
 }
 
-// What the probe (or its library) wrote for the marker `name` in
-// `folder`, once it has written it.
+// What the probe (or its library) wrote for the marker `name` in `folder`.
 std::string ProbeRecord(const std::filesystem::path& folder, const std::string& name)
 {
     std::filesystem::path file = folder / (name + ".txt");
@@ -107,11 +104,10 @@ struct SampleProduct {
     std::wstring StartupLink() const { return ShellFolder(L"Startup") + L"\\" + Utf16(startup) + L".lnk"; }
     std::wstring SendTo(const std::string& name) const { return ShellFolder(L"SendTo") + L"\\" + Utf16(name); }
 
-    // The shortcuts, for both installs. The Start-menu folder is the one
-    // the user picked in the first install's dialog ("..." writes Change).
-    // The dialog shows the desktop icon too, from the file beside setup: one
-    // with an icon, the installer's own file (a file without any left setup
-    // busy after the ReadMe viewer closed, under Wine).
+    // The shortcuts of both installs; the Start-menu folder is the one picked
+    // in the first dialog ("..." writes Change). The desktop icon, which the
+    // dialog shows too, is the installer's own file: one without icons left
+    // setup busy after the ReadMe viewer closed, under Wine.
     std::string ShortcutLines(bool first) const
     {
         std::vector<std::string> menuLines = {"[Menu]", "Name=Not Picked"};
@@ -269,8 +265,8 @@ void InstallThroughTheDialog(const SampleProduct& p)
     EXPECT_EQ(ReadBytes(p.At(L"Setup.exe")), ReadBytes(copy.ProgramPath()));
     p.settings.ExpectMade();
 
-    // The window states asked for (SW_SHOW, SW_MAXIMIZE, SW_MINIMIZE,
-    // SW_HIDE) and the parameters as the programs received them.
+    // The window states asked for (SW_SHOW, _MAXIMIZE, _MINIMIZE, _HIDE) and
+    // the parameters, as the programs received them.
     for (auto [name, record] : {std::pair{"installed", "show 5\ninstalled\ntwo words\nend"},
                                 {"maximized", "show 3\nmaximized"}, {"minimized", "show 6\nminimized"},
                                 {"hidden", "show 0\nhidden"}, {"last", "show 5\nlast"}})
@@ -363,12 +359,11 @@ void InstallAgainUnattended(const SampleProduct& p)
     EXPECT_EQ(Section(installed, L"LastGo"), (Log{{L"Desktop", L""}, {L"Startup", p.StartupLink()}}));
 }
 
-// The uninstall from the installed copy, with its checkbox, after the
-// program and its user added files: the library of the run list is called
-// first; what was logged and what the delete patterns match goes to the
-// Recycle Bin, empty folders go, what stays is reported; every shortcut
-// goes; once setup has ended its removal copy takes the program but leaves
-// the folder that still holds files.
+// The uninstall from the installed copy, with its checkbox, after the program
+// and its user added files: the run list's library is called first; what was
+// logged or matches the delete patterns goes to the Recycle Bin, empty
+// folders and every shortcut go, what stays is reported; once setup has
+// ended, its removal copy takes the program but leaves a folder with files.
 void UninstallThroughTheDialog(const SampleProduct& p)
 {
     WriteBytes(p.At(L"doc\\en\\notes.txt"), "the user's notes");
