@@ -14,10 +14,7 @@
 
 namespace {
 
-struct Result {
-    int status;
-    std::string out, err; // LF line ends
-};
+struct Result { int status; std::string out, err; }; // LF line ends
 
 Result RunCli(const TempFolder& folder, const std::string& arguments)
 {
@@ -69,11 +66,7 @@ TEST(Cli, ConvertsOrSaysWhyNot)
     for (const char* topic : {"--y", "--3d-flags", "Exit status", "SOURCE OUTPUT"})
         EXPECT_NE(run.out.find(topic), std::string::npos) << topic;
 
-    const struct {
-        std::string arguments;
-        int status;
-        const char* message;
-    } failures[] = {
+    const struct { std::string arguments; int status; const char* message; } failures[] = {
         {sample, 1, "--help"},
         {"--frobnicate a b", 1, "--help"},
         {Quoted(folder.Path("missing.dxf")) + " " + Quoted(folder.Path("never.dxf")), 2, "cannot open source"},
@@ -89,9 +82,7 @@ TEST(Cli, ConvertsOrSaysWhyNot)
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << "one line: " << run.err;
         // A run that got as far as the output reports what it wrote: nothing.
         EXPECT_EQ(run.out.empty(), c.status < 3) << run.out;
-        if (c.status == 3) {
-            EXPECT_NE(run.out.find("000000 WritePolyLines"), std::string::npos);
-        }
+        if (c.status == 3) EXPECT_NE(run.out.find("000000 WritePolyLines"), std::string::npos);
     }
     EXPECT_FALSE(std::filesystem::exists(folder / "never.dxf")) << "a missing source leaves the output alone";
 }

@@ -19,9 +19,7 @@
 namespace {
 
 // 表 and ソ: Shift-JIS characters whose trail byte is the backslash code.
-const std::string kHyo = "\x95\x5C";
-const std::string kSo = "\x83\x5C";
-
+const std::string kHyo = "\x95\x5C", kSo = "\x83\x5C";
 const std::string kBlankPath = "C:\\Program Files\\Tool\\Setup.exe";
 const std::string kJapanesePath = "C:\\Program Files\\" + kHyo + "\\" + kSo + "\\Setup.exe";
 
@@ -32,9 +30,7 @@ const std::string kJapanesePath = "C:\\Program Files\\" + kHyo + "\\" + kSo + "\
 // own, in any letter case, and only as a whole path. The modes are exact.
 TEST(CommandLine, ArgumentsModesAndTheUninstallCommand)
 {
-    const struct {
-        std::string line, program, arguments;
-    } cases[] = {
+    const struct { std::string line, program, arguments; } cases[] = {
         {"\"" + kBlankPath + "\" remove", kBlankPath, "remove"},
         {"Setup.exe \t uninstall", "C:\\Tool\\Setup.exe", "uninstall"},
         {"\"unclosed remove", "", ""},
