@@ -1,11 +1,9 @@
 #pragma once
-// The sample product's settings in the system, for the install round trip:
-// registry values of its Reg lists in every form, their data through the
-// program lookup, its company key beside another program of the company,
-// and three file associations (a new extension, one taken over from
-// another program with Force, one left to it with a verb of the product's).
-// Every name carries the process id; the registry holds nothing else of it
-// after the uninstall than before.
+// The sample product's settings for the install round trip: Reg values in
+// every form, their data through the program lookup, its company key beside
+// another program's, three associations (a new extension, one taken over with
+// Force, one left to its owner with a verb of the product's). Every name holds
+// the process id; after the uninstall the registry holds no more of it than before.
 #include <windows.h>
 
 #include <gtest/gtest.h>

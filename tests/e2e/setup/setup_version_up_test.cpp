@@ -6,6 +6,7 @@
 // 能). ctest runs this program in English and in Japanese.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <set>
 
 #include "setup_session.h"
@@ -85,7 +86,8 @@ TEST(ProgramFilesProduct, VersionUpAndUninstallAsWindowsStartsIt)
     // Version 2 drops the company folder from its default; the earlier
     // installation, registered unquoted as setup did before, is found all
     // the same, and its log is merged into the new one.
-    RegisterUnquoted(p.name, p.At(L"Setup.exe") + L" uninstall");
+    const std::wstring unquoted = p.At(L"Setup.exe") + L" uninstall";
+    RegisterUnquoted(p.name, unquoted);
     SetupCopy medium2(Script({"[Setup]", "Name=" + p.title, "Auto=1", "[Root]", "Name=%programs%\\" + Utf8(p.name),
                               "[MakeDirectory]", "1=doc\\en", "[CopyFile]", "0=doc\\en\\guide.txt", "1=?settings.ini",
                               "[Del]", "0=*.ini", "Auto=1", "ShowError=1"}));
@@ -108,7 +110,6 @@ TEST(ProgramFilesProduct, VersionUpAndUninstallAsWindowsStartsIt)
     // must still be read (the log, ShowError) and go last. Everything goes:
     // no report; the made folders deepest first, whatever the merged log's
     // order; the two made folders that hold the program go once it has.
-    std::wstring unquoted = p.At(L"Setup.exe") + L" uninstall";
     RegisterUnquoted(p.name, unquoted);
     Process uninstall = Process::LaunchExactly(p.At(L"Setup.exe"), unquoted, elsewhere.Root());
     bool reported = false;
@@ -137,10 +138,7 @@ TEST(ProgramFilesProduct, SaysWhenItCannotBeUninstalled)
     WriteBytes(folder + L"\\Setup.exe", "in the way");
     HANDLE held = CreateFileW((folder + L"\\Setup.exe").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    struct Cleanup {
-        HANDLE held;
-        ~Cleanup() { CloseHandle(held); }
-    } cleanup{held};
+    std::shared_ptr<void> release(held, CloseHandle);
 
     SetupCopy copy(
         Script({"[Setup]", "Name=Not Ready", "[Root]", "Name=" + std::string(257, 'k'), "[CopyFile]", "0=a.txt"}));
