@@ -14,9 +14,7 @@ using namespace setup_e2e;
 
 namespace {
 
-struct LogLine {
-    std::wstring kind, subject, detail = L"", time = L"";
-};
+struct LogLine { std::wstring kind, subject, detail = L"", time = L""; };
 
 // The lines in the system code page, cut at their columns: the time (23
 // characters), two blanks, the kind in 12, the subject, " | " and the detail.
