@@ -1,8 +1,6 @@
 // The action log ([Setup] Log) of an install and of its uninstall, read as
 // a support person reads it, in English (OEM code page 437) and in
 // Japanese (932, a Japanese install folder): ctest runs it in both.
-#include <shlobj.h>
-
 #include <gtest/gtest.h>
 
 #include <regex>
@@ -60,9 +58,8 @@ TEST(ActionLog, InstallAndUninstallAsTheyHappened)
 {
     const std::string key = "SetupE2ELog" + std::to_string(GetCurrentProcessId());
     const std::wstring wideKey(key.begin(), key.end()), userKey = L"HKEY_CURRENT_USER\\Software\\" + wideKey;
-    wchar_t desktop[MAX_PATH], error[512];
-    SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop);
-    const std::wstring link = std::wstring(desktop) + L"\\" + wideKey + L".lnk";
+    const std::wstring link = ShellFolder(L"Desktop") + L"\\" + wideKey + L".lnk";
+    wchar_t error[512];
     std::shared_ptr<void> cleanup(nullptr, [&](void*) {
         RegDeleteTreeW(HKEY_LOCAL_MACHINE, UninstallKey(wideKey).c_str());
         RegDeleteTreeW(HKEY_CURRENT_USER, (L"Software\\" + wideKey).c_str());
