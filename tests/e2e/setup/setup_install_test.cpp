@@ -137,9 +137,9 @@ void ReadReadme(const Process& setup, HWND dialog, const std::string& text)
         EXPECT_EQ(Caption(Item(viewer, IDC_README_END)), Say(L"&End readme", L"説明終了(&E)"));
         for (int id : {IDC_README_BUTTON1, IDC_README_BUTTON2, IDC_README_BUTTON3, IDC_README_END})
             EXPECT_FALSE(IsItemVisible(viewer, id)) << id;
-        RECT edit = ItemRect(viewer, IDC_README_TEXT); // the text fills the window
-        EXPECT_EQ(edit.right - edit.left, ClientSize(viewer).cx);
-        EXPECT_EQ(edit.bottom - edit.top, ClientSize(viewer).cy);
+        const RECT edit = ItemRect(viewer, IDC_README_TEXT); // the text fills the window
+        const SIZE client = ClientSize(viewer);
+        EXPECT_EQ(std::pair(edit.right - edit.left, edit.bottom - edit.top), std::pair(client.cx, client.cy));
         if (way == 0) PressKey(viewer, VK_RETURN);
         if (way == 1) PressKey(viewer, VK_ESCAPE);
         if (way == 2) PostMessageW(Item(viewer, IDC_README_TEXT), WM_CHAR, L'x', 1);
