@@ -3,7 +3,6 @@
 // write past a buffer is caught by AddressSanitizer; the checks below catch a
 // helper that breaks its own contract (a result that does not fit, a refusal
 // that leaves text behind, a separator found inside a double-byte character).
-//
 // Input: one byte of buffer size, then up to four texts separated by NUL.
 #include <algorithm>
 #include <cstdint>

@@ -74,11 +74,10 @@ std::string ShellFolder(const char* name)
 
 } // namespace
 
-// A sub key that cannot be deleted ends the walk over the key that holds
-// it, and the deletion returns. Here its name has a character that the
-// code page lacks: the 8-bit enumeration gives "?" for it, a name that
-// neither opens nor deletes (as on Windows; Wine does not enforce access
-// lists on keys, which would be the other way to make one).
+// A sub key that cannot be deleted ends the walk over its parent, and the
+// deletion returns. Its name has a character the code page lacks: the 8-bit
+// enumeration gives "?", which neither opens nor deletes (as on Windows; Wine
+// enforces no access lists on keys, the other way to make one).
 TEST(RegList, KeyTreeWithAKeyThatCannotBeDeleted)
 {
     const std::string tree = "Software\\" + Unique("SetupTest") + ".Tree";

@@ -1,10 +1,8 @@
-// The distribution that the build makes, on a machine as its user gets it
-// (a Wine prefix made anew for the run), in the language of the run:
-// installed through its welcome page and its dialog with every option
-// ticked; the converter started from its Start-menu entry, from the verb on
-// .dxf files and from Send To; uninstalled through the system's list. Then
-// nothing of the product is left in the registry or in any file of the
-// machine, and every file that the user made is.
+// The build's distribution on a machine as its user gets it (a Wine prefix
+// made anew), in the run's language: installed through its welcome page and
+// dialog with every option ticked; the converter started from the Start menu,
+// the .dxf verb and Send To; uninstalled through the system's list. Then no
+// registry entry or file of the product is left, and every file of the user's is.
 #include <gtest/gtest.h>
 
 #include <set>

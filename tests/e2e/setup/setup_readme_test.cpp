@@ -30,12 +30,10 @@ bool ShowsColour(HWND window, int x, int y, uint32_t colour)
 
 } // namespace
 
-// Readme Done 2 with Go Agree: the agreement comes before the setup dialog.
-// Agreed, the setup dialog opens without its ReadMe button; the script
-// remembers the agreement once a run starts, so after a Cancel it is asked
-// again. Declined (its button or Escape), setup ends and the next start
-// asks again. Once its file cannot be read, setup says so rather than show
-// an empty page that can only be declined, and ends.
+// Readme Done 2 with Go Agree: the agreement comes before the setup dialog,
+// which then has no ReadMe button. It is remembered once a run starts, so it
+// is asked again after a Cancel, and after a decline (button or Escape), which
+// ends setup. An unreadable file is reported, not shown as an empty page.
 TEST(ReadmeViewer, AgreementAskedAgainUntilARunStarts)
 {
     SetupCopy copy(

@@ -1,9 +1,8 @@
-// A product installed below Program Files, two folders deep, from a medium
-// while setup is started from another folder; brought up to a second
-// version; uninstalled as Windows starts the command of its uninstall list.
-// And an install that cannot be uninstalled, saying so. In Japanese the
-// folder names hold characters whose Shift-JIS trail byte is 0x5C (表, ソ,
-// 能). ctest runs this program in English and in Japanese.
+// A product installed two folders deep below Program Files from a medium,
+// setup started from another folder; brought up to a second version;
+// uninstalled as Windows starts its uninstall list's command. And an install
+// that says it cannot be uninstalled. In English and Japanese, where the
+// folder names hold 表, ソ and 能 (trail byte 0x5C).
 #include <gtest/gtest.h>
 
 #include <memory>
