@@ -130,11 +130,10 @@ TEST(Gradation, BandsOfEveryModeAndTheirNumber)
     EXPECT_EQ(Edges(wide.fills[2].rect), std::make_tuple(-2147483648, 0, -715827883, 1));
 }
 
-// The line forms: a bare "page" is ignored, "page," ends the run; "|"
-// lines draw as "string" draws, commas included; unknown words are
-// ignored; a line is cut to 259 bytes, as the script's values are.
-// Rectangles in percent of the area, or moved by their corner alone; fill
-// colours that default to the current one's, in rect and whole-area modes.
+// The line forms: a bare "page" is ignored, "page," ends the run; "|" lines
+// draw as "string", commas included; unknown words are ignored; lines are cut
+// to 259 bytes like the script's values. Rectangles in percent of the area or
+// moved by their corner; fill colours default to the current one's parts.
 TEST(Lines, FormsRectanglesAndFills)
 {
     RecordingCanvas canvas;

@@ -1,8 +1,7 @@
 // setup's text helpers where a mistake would not show in the round trips of
 // tests/e2e/setup: raw command lines, the removal order and batch, registry
-// entry paths, shortcut names. Their contracts on any input are fuzzed by
-// tests/fuzz/setup_text_fuzz.cpp; paths with 表 and ソ (trail byte 0x5C)
-// meet them in the Japanese round trips.
+// entry paths, shortcut names. tests/fuzz/setup_text_fuzz.cpp fuzzes their
+// contracts; the Japanese round trips meet them with 表 and ソ (trail 0x5C).
 #include <gtest/gtest.h>
 
 #include <string>

@@ -97,11 +97,10 @@ public:
         EXPECT_EQ(RegText(HKEY_CURRENT_USER, values, "Literal"), "C:\\a\\b c\\d");
         EXPECT_EQ(RegText(HKEY_CURRENT_USER, "", Id() + "Root"), "r");
         RegDeleteKeyValueA(HKEY_CURRENT_USER, nullptr, (Id() + "Root").c_str());
-        // The program lookup: the text inside a quoted open command, the
-        // longest leading part of an unquoted one that names a file, the
-        // program that opens a document, a program not there yet as itself
-        // (not "%1"), a name without extension in the install folder; an
-        // unknown type's data as written.
+        // The program lookup: the text inside a quoted open command, the longest
+        // leading part of an unquoted one that names a file, a document's
+        // program, a program not there yet as itself (not "%1"), a name without
+        // extension in the install folder; an unknown type's data as written.
         EXPECT_EQ(RegText(HKEY_CURRENT_USER, values, "Quoted"), "C:\\No Such\\v.exe");
         EXPECT_EQ(value(HKEY_CURRENT_USER, values, "Unquoted"), Lower(Folder(GetWindowsDirectoryA) + "\\notepad.exe"));
         EXPECT_EQ(value(HKEY_CURRENT_USER, values, "Document"), Lower(Folder(GetSystemDirectoryA) + "\\notepad.exe"));

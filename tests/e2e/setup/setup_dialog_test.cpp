@@ -36,12 +36,11 @@ std::tuple<LONG, LONG, LONG, LONG> Corners(const RECT& rect) { return {rect.left
 
 } // namespace
 
-// Options hidden by the script free their rows; the rows that both columns
-// can spare are cut from the dialog. Cancel empties Menu Change and
-// changes nothing else: the next start proposes the same folder. Meanwhile
-// a removal copy ("remove") makes no window, not even the background that
-// its script asks for, reads no script, ends after 5 seconds and has its
-// program deleted; "Remove" is a normal start, here from a folder with blanks.
+// Options hidden by the script free their rows; rows both columns can spare
+// are cut from the dialog. Cancel empties Menu Change, nothing else: the next
+// start proposes the same folder. Meanwhile a removal copy ("remove") makes no
+// window, not even its script's background, reads no script, ends after 5
+// seconds and has its program deleted; "Remove" is a normal start.
 TEST(SetupDialog, StartModesAndShapesOfTheScripts)
 {
     const FullDialog& full = FullDialog::Get();

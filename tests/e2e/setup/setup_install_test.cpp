@@ -148,11 +148,10 @@ void ReadReadme(const Process& setup, HWND dialog, const std::string& text)
     }
 }
 
-// The first installation, driven through the dialog into a folder that the
-// user types and that holds files already: one older than the product's,
-// three newer (one kept, one replaced, one asked about: Yes). Then the
-// shortcuts, the Start-menu folder shown, the launchers of LastGo, and the
-// programs and libraries of the run list with its failures answered.
+// The first install, through the dialog into a typed folder that holds files
+// already: one older than the product's, three newer (kept, replaced, asked
+// about: Yes). Then the shortcuts, the Start-menu folder shown, LastGo's
+// launchers, and the run list's programs and libraries, failures answered.
 void InstallThroughTheDialog(const SampleProduct& p)
 {
     const std::string probe = "\"" + p.probes + "\\probe.exe\"", missing = p.probes + "\\missing";
@@ -295,12 +294,11 @@ void InstallThroughTheDialog(const SampleProduct& p)
     EXPECT_TRUE(p.trash.Holds(L"$Welcome.lnk"));
 }
 
-// The second installation, unattended, into the same folder, found through
-// the uninstall list, whose options are preset from the earlier choices:
-// the asked file answered No, every copy marked "!", so nothing of its own
-// logged, and the earlier log merged in (a folder named in another letter
-// case counts as another entry). Its hidden options take away the menu
-// entries and the desktop shortcut; what the user put in the menu stays.
+// The second install, unattended, into the same folder found through the
+// uninstall list, options preset from the earlier choices: the asked file
+// answered No, every copy "!", so nothing logged of its own, the earlier log
+// merged in (a folder in another letter case is another entry). Its hidden
+// options take the menu entries and desktop shortcut; the user's file stays.
 void InstallAgainUnattended(const SampleProduct& p)
 {
     SetupCopy copy(Script({"[Setup]", "Name=" + p.title, "Auto=1", "[Root]", "Name=" + Utf8(p.key),

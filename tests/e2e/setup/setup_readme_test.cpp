@@ -86,12 +86,11 @@ TEST(ReadmeViewer, AgreementAskedAgainUntilARunStarts)
     EXPECT_EQ(copy.Value(L"Readme", L"Done"), L"2");
 }
 
-// The background drawn from section Back behind the setup dialog, and the
-// drawn pages of a ReadMe: a dark blue install page whose "Next" leads to
-// page 2, which draws its pictures over it and leads "Back". Page
-// identifiers match as a whole and in any case, button actions by their
-// beginning; an identifier that no page carries shows the page from the
-// second line. Files are found beside setup, as written.
+// The background drawn from section Back behind the setup dialog, and a
+// ReadMe's drawn pages: a dark blue install page whose "Next" leads to page 2,
+// which draws its pictures over it and leads "Back". Page identifiers match
+// whole and in any case, button actions by their beginning; an unknown one
+// shows the page from the second line. Files are found beside setup.
 TEST(ReadmeViewer, DrawnBackgroundAndPages)
 {
     // A face of the system's script: character set 128 (Shift-JIS) for Japanese.
