@@ -1,7 +1,6 @@
 // The drawing language against a recording canvas: line forms, arguments,
-// gradient bands, fills, fonts, flowing text and bitmap placement. (Pixels
-// on the screen, and the page lines of a drawn ReadMe: the viewer's test in
-// tests/e2e/setup; any script: tests/fuzz.)
+// gradient bands, fills, fonts, flowing text and bitmap placement. (Pixels and
+// a drawn ReadMe's pages: tests/e2e/setup; any script: tests/fuzz.)
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -74,10 +73,9 @@ std::tuple<int, int, int, int> Edges(const DrawRect& r) { return {r.left, r.top,
 
 } // namespace
 
-// The screen from blue toward black: 64 bands of 9 or 10 pixels, the last
-// blue 4, the current colour black at the end. Then the bands of every
-// mode, and their number: at least 2, no more than the pixels crossed in
-// the rectangle and in the area, however many are asked for.
+// The screen from blue toward black: 64 bands of 9 or 10 pixels, then black
+// the current colour. The bands of every mode, and their number: at least 2,
+// no more than the pixels crossed in rectangle and area, whatever is asked.
 TEST(Gradation, BandsOfEveryModeAndTheirNumber)
 {
     RecordingCanvas screen;

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -183,11 +184,7 @@ TEST(Shortcut, WithoutTheShellLinkToldOnceAndStopped)
     const std::string saved = RegText(HKEY_LOCAL_MACHINE, server);
     ASSERT_NE(saved, "(missing)");
     SetRegText(HKEY_LOCAL_MACHINE, server, "", "C:\\windows\\system32\\no-such-shell.dll");
-    struct Restore {
-        const char* server;
-        const std::string& saved;
-        ~Restore() { SetRegText(HKEY_LOCAL_MACHINE, server, "", saved); }
-    } restore{server, saved};
+    std::shared_ptr<void> restore(nullptr, [&](void*) { SetRegText(HKEY_LOCAL_MACHINE, server, "", saved); });
 
     TempFolder temp;
     const std::string none = Unique("SetupShellNone");

@@ -137,10 +137,9 @@ HWND FileNameBox(const Trenvika& app)
 
 } // namespace
 
-// One argument fills in the source and waits: an unterminated quote takes
-// the rest of the line, blanks and all. The dialog's texts in code page 932,
-// its About box and file dialogs; a run of nothing, counted once a second,
-// and a run of the typed paths with Y reference.
+// One argument fills in the source and waits (an unterminated quote takes the
+// rest of the line). The dialog's texts in code page 932, its About box and
+// file dialogs; a run of nothing, counted once a second; typed paths, Y reference.
 TEST(Dialog, IdleStartFileDialogsAndRunsStartedFromIt)
 {
     TempFolder folder;

@@ -1,7 +1,6 @@
-// A program for the tests of setup: writes beside itself "<first
-// argument>.txt", holding the window state it was asked for (-1 when none)
-// and its arguments, one per line, and "command-line.txt", the command line
-// as it sees it (GetCommandLineA): what Setup.exe sees when started the same way.
+// A program for setup's tests: writes beside itself "<first argument>.txt",
+// the window state asked for (-1 when none) and its arguments, one per line,
+// and "command-line.txt", what Setup.exe would see started the same way.
 #include <windows.h>
 
 #include <cstdio>

@@ -84,10 +84,9 @@ void ExpectButton(const Picture& p, int index, bool shown, uint32_t page)
 
 } // namespace
 
-// A gradient, a bitmap and a title behind the dialog; a dark blue install
-// page whose "Next" leads to page 2, which fills a yellow square and lies
-// over it; page 7, which no button reaches. --lang changes setup's texts
-// (the end button) and nothing of the script's pictures.
+// A gradient, a bitmap and a title behind the dialog; a dark blue install page
+// whose "Next" leads to page 2, a yellow square over it; page 7, which no
+// button reaches. --lang changes setup's texts (the end button), not the pictures.
 TEST(SetupPreview, BackgroundAndPagesInBothLanguages)
 {
     TempFolder folder;
