@@ -14,7 +14,7 @@
 
 namespace {
 
-struct Result { int status; std::string out, err; }; // LF line ends
+struct Result { int status; std::string out, err; };
 
 Result RunCli(const TempFolder& folder, const std::string& arguments)
 {
@@ -28,10 +28,9 @@ Result RunCli(const TempFolder& folder, const std::string& arguments)
 #ifndef _WIN32
     status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 #endif
-    auto text = [&](const char* name) {
+    auto text = [&](const char* name) { // with LF line ends
         std::string bytes = ReadBytes(folder.Path(name));
-        bytes.erase(std::remove(bytes.begin(), bytes.end(), '\r'), bytes.end());
-        return bytes;
+        return std::erase(bytes, '\r'), bytes;
     };
     return {status, text("out.txt"), text("err.txt")};
 }
