@@ -39,8 +39,8 @@ std::tuple<LONG, LONG, LONG, LONG> Corners(const RECT& rect) { return {rect.left
 // Options hidden by the script free their rows; rows both columns can spare
 // are cut from the dialog. Cancel empties Menu Change, nothing else: the next
 // start proposes the same folder. Meanwhile a removal copy ("remove") makes no
-// window, not even its script's background, reads no script, ends after 5
-// seconds and has its program deleted; "Remove" is a normal start, here from a folder with blanks.
+// window, not even its script's background, reads no script, ends after 5 s and
+// has its program deleted; "Remove" is a normal start, from a folder with blanks.
 TEST(SetupDialog, StartModesAndShapesOfTheScripts)
 {
     const FullDialog& full = FullDialog::Get();
