@@ -51,8 +51,12 @@ std::string ProductResidue(const std::set<std::wstring>& before, const std::set<
 HWND OpenConverter(const std::wstring& file, const wchar_t* verb, const std::wstring& parameters,
                    const std::wstring& source, bool close = true)
 {
-    SHELLEXECUTEINFOW info{.cbSize = sizeof info, .lpVerb = verb, .lpFile = file.c_str(),
-                           .lpParameters = parameters.empty() ? nullptr : parameters.c_str(), .nShow = SW_SHOWNORMAL};
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof info;
+    info.lpVerb = verb;
+    info.lpFile = file.c_str();
+    info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
+    info.nShow = SW_SHOWNORMAL;
     EXPECT_TRUE(ShellExecuteExW(&info)) << Utf8(file);
     HWND converter = FindWindowWhere(0, [](HWND w) { return Caption(w) == L"Trenvika" && Item(w, kConverterSource); });
     EXPECT_TRUE(converter) << Utf8(file);

@@ -46,8 +46,10 @@ Shortcut ReadShortcut(const std::wstring& file)
         link->GetWorkingDirectory(text, MAX_PATH), s.folder = text;
         link->GetArguments(text, MAX_PATH), s.arguments = text;
         link->GetIconLocation(text, MAX_PATH, &s.iconIndex), s.icon = text;
-        link->GetShowCmd(&s.show), link->GetHotkey(&s.hotKey);
+        link->GetHotkey(&s.hotKey);
     }
+    // The show command from the file's header (0x3C): Wine's shell link does not load it.
+    s.show = static_cast<unsigned char>((ReadBytes(file) + std::string(0x40, '\0'))[0x3C]);
     if (persist) persist->Release();
     if (link) link->Release();
     return s;
