@@ -29,10 +29,9 @@ std::tuple<int, int, int, int> Counts(const CRunContext& run)
 
 } // namespace
 
-// The worked examples of the reader, the assembly and the writer, and the
-// sources made by data/goldens.py with the outputs that its own rendering
-// of the rules expects (ezdxf reads them back). A missing source gives an
-// empty drawing; the source may be the output.
+// The reader's, assembly's and writer's worked examples, and the sources made
+// by data/goldens.py with the outputs its own rendering of the rules expects
+// (ezdxf reads them back). No source gives an empty drawing; it may be the output.
 TEST(Conversion, GoldenFiles)
 {
     TempFolder folder;

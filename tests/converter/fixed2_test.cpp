@@ -17,10 +17,9 @@ std::string Fixed2(double value)
 }
 } // namespace
 
-// "%.2f" of the exact value, ties to even. The runtime's own conversion is
-// the reference on random values: glibc's printf on Linux, the standard
-// library's exact to_chars on Windows (whose old printf rounds ties away
-// from zero).
+// "%.2f" of the exact value, ties to even. The reference on random values:
+// glibc's printf on Linux, the standard library's exact to_chars on Windows
+// (whose old printf rounds ties away from zero).
 TEST(Fixed2, RoundsTheExactValueTiesToEvenAsTheReferenceDoes)
 {
     const std::pair<double, const char*> cases[] = {

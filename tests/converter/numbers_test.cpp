@@ -7,9 +7,7 @@
 
 #include "numbers.h"
 
-namespace {
 constexpr double kInf = std::numeric_limits<double>::infinity();
-}
 
 TEST(Numbers, GroupCodesReadLikeAtoi)
 {

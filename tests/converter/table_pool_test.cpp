@@ -8,9 +8,8 @@
 #include "table_pool.h"
 
 // Tables of every size taken and given back in random order, as growing
-// polylines do: no two live blocks overlap (each keeps the bytes written
-// into it). Pieces given back are joined into the whole again: the first
-// chunk (4 KiB) holds a 4 KiB table after its pieces came back.
+// polylines do: no two live blocks overlap (each keeps its bytes). Pieces
+// given back join again: the first 4 KiB chunk then holds a 4 KiB table.
 TEST(TablePool, BlocksNeverOverlapAndPiecesJoinAgain)
 {
     struct Block {

@@ -5,17 +5,14 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <string>
 
 #include "bmp_layout.h"
 #include "drawing_run.h"
 
 namespace {
 
-class ReadingCanvas : public DrawingCanvas {
-public:
+struct ReadingCanvas : DrawingCanvas {
     ReadingCanvas(const uint8_t* data, size_t size) : m_data(data), m_size(size) {}
-
     void Fill(const DrawRect&, Colour) override {}
     void SetTextColour(Colour) override {}
     void ReplaceFont(const FontDescription&) override {}
@@ -49,8 +46,6 @@ public:
     }
     void StretchBitmap(const DrawRect&) override {}
     void ReleaseBitmap() override {}
-
-private:
     const uint8_t* m_data;
     size_t m_size;
     unsigned m_sum = 0;

@@ -18,10 +18,7 @@ namespace {
 
 constexpr DrawRect kArea{0, 0, 64, 48};
 
-void Check(bool condition)
-{
-    if (!condition) std::abort();
-}
+void Check(bool condition) { if (!condition) std::abort(); }
 
 // A 2 × 1 bitmap of 24 bits.
 const unsigned char kBitmap[] = {
@@ -29,17 +26,13 @@ const unsigned char kBitmap[] = {
     0,   0,   0,  0, 0, 0, 0, 0, 0, 0, 0,  0, 0, 0, 0,  0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 4, 5, 6, 0, 0,
 };
 
-class CheckingCanvas : public DrawingCanvas {
-public:
+struct CheckingCanvas : DrawingCanvas {
     void Fill(const DrawRect&, Colour colour) override
     {
         Check(colour <= 0xFFFFFF && ++m_fills <= 64); // no more bands than the area is wide or high
     }
     void SetTextColour(Colour colour) override { Check(colour <= 0xFFFFFF); }
-    void ReplaceFont(const FontDescription& font) override
-    {
-        Check(std::memchr(font.faceName, 0, sizeof font.faceName) != nullptr);
-    }
+    void ReplaceFont(const FontDescription& f) override { Check(std::memchr(f.faceName, 0, sizeof f.faceName)); }
     void PutText(const char* text, size_t length, DrawRect& rect, unsigned format) override
     {
         Check(!std::memchr(text, 0, length));
@@ -72,8 +65,6 @@ public:
     void StretchBitmap(const DrawRect&) override {}
     void ReleaseBitmap() override {}
     void NextLine() { m_fills = 0; }
-
-private:
     int m_fills = 0;
     int m_copies = 0;
 };

@@ -16,63 +16,44 @@
 
 namespace {
 
-class CMemorySource : public CByteSource {
-public:
-    CMemorySource(const uint8_t* data, size_t size, size_t piece) : m_data(data), m_size(size), m_piece(piece) {}
-    int64_t Read(char* buffer, size_t size) override
+struct MemorySource : CByteSource {
+    MemorySource(std::string_view bytes, size_t piece) : rest(bytes), piece(piece), size(bytes.size()) {}
+    int64_t Read(char* buffer, size_t wanted) override
     {
-        size_t count = std::min({size, m_size - m_offset, m_piece});
-        std::memcpy(buffer, m_data + m_offset, count);
-        m_offset += count;
+        size_t count = std::min({wanted, rest.size(), piece});
+        std::memcpy(buffer, rest.data(), count);
+        rest.remove_prefix(count);
         return static_cast<int64_t>(count);
     }
-    int64_t Size() const override { return static_cast<int64_t>(m_size); }
-
-private:
-    const uint8_t* m_data;
-    size_t m_size;
-    size_t m_piece;
-    size_t m_offset = 0;
+    int64_t Size() const override { return static_cast<int64_t>(size); }
+    std::string_view rest;
+    size_t piece, size;
 };
 
-class CMemorySink : public CByteSink {
-public:
-    bool Write(const char* data, size_t size) override
-    {
-        m_text.append(data, size);
-        return true;
-    }
+struct MemorySink : CByteSink {
+    bool Write(const char* data, size_t size) override { return text.append(data, size), true; }
     size_t BlockSize() const override { return 4096; }
-    std::string m_text;
+    std::string text;
 };
+
+// The searches below are memchr, not loops over the bytes, which the
+// fuzzer's instrumentation would slow down byte by byte.
 
 // The lines of a text file: LF ends a line, a last line without LF counts,
-// Ctrl+Z ends the text. (memchr rather than a loop over the bytes, which
-// the fuzzer's instrumentation would slow down byte by byte.)
+// Ctrl+Z ends the text.
 int64_t CountLines(std::string_view text)
 {
-    if (const void* ctrlZ = std::memchr(text.data(), 0x1A, text.size()))
-        text = text.substr(0, static_cast<size_t>(static_cast<const char*>(ctrlZ) - text.data()));
+    text = text.substr(0, text.find('\x1A'));
     int64_t lines = 0;
-    for (size_t at = 0; at < text.size(); ++lines) {
-        const void* lf = std::memchr(text.data() + at, '\n', text.size() - at);
-        if (!lf) return lines + 1;
-        at = static_cast<size_t>(static_cast<const char*>(lf) - text.data()) + 1;
-    }
+    for (size_t at = 0; at < text.size(); ++lines) at = std::min(text.find('\n', at), text.size()) + 1;
     return lines;
 }
 
 size_t CountVertices(std::string_view text)
 {
-    constexpr std::string_view kVertex = "\r\nVERTEX\r\n";
     size_t vertices = 0;
-    for (size_t at = 0;;) {
-        const void* v = std::memchr(text.data() + at, 'V', text.size() - at);
-        if (!v) return vertices;
-        size_t found = static_cast<size_t>(static_cast<const char*>(v) - text.data());
-        if (found >= 2 && text.substr(found - 2, kVertex.size()) == kVertex) ++vertices;
-        at = found + 1;
-    }
+    for (size_t at = text.find("\r\nVERTEX\r\n"); at != text.npos; at = text.find("\r\nVERTEX\r\n", at + 1)) ++vertices;
+    return vertices;
 }
 
 } // namespace
@@ -85,12 +66,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CRunContext context;
     context.m_referenceAxis = size % 2 ? ReferenceAxis::Y : ReferenceAxis::X;
     CPolyLineList list(HelperThreads::None);
-    CMemorySource source(data, size, 1 + size % 251);
-    CMemorySink output;
+    MemorySource source(text, 1 + size % 251);
+    MemorySink output;
     if (!list.ReadDxf(context, source) || !list.WriteDxf(context, output) ||
         context.m_nSourceLines != std::min<int64_t>(CountLines(text), INT32_MAX) ||
         context.m_nWritePolyLines != context.m_nPolyLines || context.m_nPolyLines > context.m_nPoints ||
-        CountVertices(output.m_text) != size_t(context.m_nPoints))
+        CountVertices(output.text) != size_t(context.m_nPoints))
         std::abort();
     return 0;
 }

@@ -3,7 +3,6 @@
 // write past a buffer is caught by AddressSanitizer; the checks below catch a
 // helper that breaks its own contract (a result that does not fit, a refusal
 // that leaves text behind, a separator found inside a double-byte character).
-//
 // Input: one byte of buffer size, then up to four texts separated by NUL.
 #include <algorithm>
 #include <cstdint>
@@ -23,10 +22,7 @@
 
 namespace {
 
-void Check(bool condition)
-{
-    if (!condition) std::abort();
-}
+void Check(bool condition) { if (!condition) std::abort(); }
 
 // A text in a heap block of `size` bytes (at least its terminator).
 struct Buffer {
@@ -44,19 +40,16 @@ struct Buffer {
 };
 
 // Folders that are the fuzzer's text, cut to a path; `known` says which exist.
-class FuzzFolders : public FolderLookup {
-public:
-    FuzzFolders(const std::string& folder, unsigned known) : m_known(known) { CopyTextCut(m_folder, folder.c_str()); }
-    bool Find(MacroFolder folder, char* out) override
+struct FuzzFolders : FolderLookup {
+    FuzzFolders(const std::string& text, unsigned known) : known(known) { CopyTextCut(folder, text.c_str()); }
+    bool Find(MacroFolder which, char* out) override
     {
-        bool found = (m_known >> static_cast<int>(folder)) & 1;
-        CopyText(out, kPathSize, found ? m_folder : "");
+        bool found = (known >> static_cast<int>(which)) & 1;
+        CopyText(out, kPathSize, found ? folder : "");
         return found;
     }
-
-private:
-    char m_folder[kPathSize];
-    unsigned m_known;
+    char folder[kPathSize];
+    unsigned known;
 };
 
 // The searches agree with a walk over the characters; the longest prefix
@@ -193,8 +186,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     size_t bufferSize = 1 + data[0] % 64 + (data[0] & 0x80 ? kPathSize - 64 : 0); // small ones and about a path
     unsigned known = data[0] >> 3;
     std::vector<std::string> texts;
-    const char* p = reinterpret_cast<const char*>(data + 1);
-    const char* end = reinterpret_cast<const char*>(data + size);
+    const char *p = reinterpret_cast<const char*>(data + 1), *end = p + size - 1;
     while (texts.size() < 4) {
         const char* nul = std::find(p, end, '\0');
         texts.emplace_back(p, nul);

@@ -20,10 +20,12 @@ inline void Put16(std::string& out, size_t at, uint32_t v)
     out[at] = static_cast<char>(v & 0xFF);
     out[at + 1] = static_cast<char>(v >> 8 & 0xFF);
 }
-inline void Put32(std::string& out, size_t at, uint32_t v)
+inline void Put32(std::string& out, size_t at, uint32_t v) { Put16(out, at, v & 0xFFFF), Put16(out, at + 2, v >> 16); }
+// 0xRRGGBB as the file holds it: blue, green, red.
+inline void PutColour(std::string& out, size_t at, uint32_t rgb)
 {
-    Put16(out, at, v & 0xFFFF);
-    Put16(out, at + 2, v >> 16);
+    Put16(out, at, rgb & 0xFFFF);
+    out[at + 2] = static_cast<char>(rgb >> 16 & 0xFF);
 }
 
 // The file's bytes: file header, 40-byte information header, the full
@@ -41,28 +43,19 @@ inline std::string Encode(const Image& image)
     Put32(out, 14, 40);
     Put32(out, 18, static_cast<uint32_t>(image.width));
     Put32(out, 22, static_cast<uint32_t>(image.topDown ? -image.height : image.height));
+    Put32(out, 34, static_cast<uint32_t>(rowBytes * image.height));
     Put16(out, 26, 1);
     Put16(out, 28, static_cast<uint32_t>(image.bits));
-    Put32(out, 34, static_cast<uint32_t>(rowBytes * image.height));
-    for (size_t i = 0; i < image.palette.size() && i < table / 4; ++i) {
-        uint32_t rgb = image.palette[i];
-        out[54 + 4 * i] = static_cast<char>(rgb & 0xFF);          // blue
-        out[54 + 4 * i + 1] = static_cast<char>(rgb >> 8 & 0xFF); // green
-        out[54 + 4 * i + 2] = static_cast<char>(rgb >> 16);       // red
-    }
+    for (size_t i = 0; i < image.palette.size() && i < table / 4; ++i) PutColour(out, 54 + 4 * i, image.palette[i]);
     for (int y = 0; y < image.height; ++y) {
         size_t row = offset + rowBytes * (image.topDown ? y : image.height - 1 - y);
         for (int x = 0; x < image.width; ++x) {
             uint32_t v = image.pixels[static_cast<size_t>(y) * image.width + x];
-            if (image.bits == 24) {
-                out[row + 3 * x] = static_cast<char>(v & 0xFF);
-                out[row + 3 * x + 1] = static_cast<char>(v >> 8 & 0xFF);
-                out[row + 3 * x + 2] = static_cast<char>(v >> 16);
-            } else {
-                size_t bit = static_cast<size_t>(x) * image.bits;
-                int shift = 8 - image.bits - static_cast<int>(bit % 8);
-                out[row + bit / 8] = static_cast<char>(out[row + bit / 8] | v << shift);
-            }
+            size_t bit = static_cast<size_t>(x) * image.bits;
+            if (image.bits == 24)
+                PutColour(out, row + 3 * x, v);
+            else
+                out[row + bit / 8] = static_cast<char>(out[row + bit / 8] | v << (8 - image.bits - bit % 8));
         }
     }
     return out;

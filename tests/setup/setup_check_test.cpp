@@ -4,40 +4,30 @@
 // whose Shift-JIS trail byte is 0x5C, looked up beside the script.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "dbcs.h"
 #include "script_checker.h"
 #include "test_files.h"
 
-namespace {
-
-std::string Report(const std::string& folder, bool plan)
-{
-    std::string bytes = ReadBytes(folder + "/Setup.ini");
-    ProfileFile file = ProfileFile::Parse(bytes);
-    ScriptFolder scriptFolder(std::filesystem::u8path(folder), 932);
-    ScriptChecker checker(file, scriptFolder);
-    std::vector<Diagnostic> diagnostics = checker.Run();
-    std::string report;
-    for (const Diagnostic& d : diagnostics) report += FormatDiagnostic("Setup.ini", d);
-    report += "exit " + std::to_string(ExitStatusOf(diagnostics)) + "\n";
-    if (plan)
-        for (const std::string& step : checker.InstallPlan()) report += "  " + step + "\n";
-    return ToUtf8(report, 932);
-}
-
-} // namespace
-
+// The report as setup-check prints it, with the plan of --verbose for "plan".
 TEST(SetupCheck, ReportsAsExpected)
 {
     UseTextCodePage(932);
     for (auto [name, plan] : {std::pair{"broken", false}, {"plan", true}}) {
         SCOPED_TRACE(name);
-        std::string folder = std::string(TEST_DATA_DIR) + "/check/" + name;
-        EXPECT_EQ(Report(folder, plan), ReadBytes(folder + ".expected"));
+        const std::string folder = std::string(TEST_DATA_DIR) + "/check/" + name;
+        const std::string bytes = ReadBytes(folder + "/Setup.ini");
+        ProfileFile file = ProfileFile::Parse(bytes);
+        ScriptFolder scriptFolder(std::filesystem::u8path(folder), 932);
+        ScriptChecker checker(file, scriptFolder);
+        std::vector<Diagnostic> diagnostics = checker.Run();
+        std::string report;
+        for (const Diagnostic& d : diagnostics) report += FormatDiagnostic("Setup.ini", d);
+        report += "exit " + std::to_string(ExitStatusOf(diagnostics)) + "\n";
+        if (plan)
+            for (const std::string& step : checker.InstallPlan()) report += "  " + step + "\n";
+        EXPECT_EQ(ToUtf8(report, 932), ReadBytes(folder + ".expected"));
     }
 }
 

@@ -1,8 +1,7 @@
 // setup's text helpers where a mistake would not show in the round trips of
 // tests/e2e/setup: raw command lines, the removal order and batch, registry
-// entry paths, shortcut names. Their contracts on any input are fuzzed by
-// tests/fuzz/setup_text_fuzz.cpp; paths with 表 and ソ (trail byte 0x5C)
-// meet them in the Japanese round trips.
+// entry paths, shortcut names. tests/fuzz/setup_text_fuzz.cpp fuzzes their
+// contracts; the Japanese round trips meet them with 表 and ソ (trail 0x5C).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -19,9 +18,7 @@
 namespace {
 
 // 表 and ソ: Shift-JIS characters whose trail byte is the backslash code.
-const std::string kHyo = "\x95\x5C";
-const std::string kSo = "\x83\x5C";
-
+const std::string kHyo = "\x95\x5C", kSo = "\x83\x5C";
 const std::string kBlankPath = "C:\\Program Files\\Tool\\Setup.exe";
 const std::string kJapanesePath = "C:\\Program Files\\" + kHyo + "\\" + kSo + "\\Setup.exe";
 
@@ -32,9 +29,7 @@ const std::string kJapanesePath = "C:\\Program Files\\" + kHyo + "\\" + kSo + "\
 // own, in any letter case, and only as a whole path. The modes are exact.
 TEST(CommandLine, ArgumentsModesAndTheUninstallCommand)
 {
-    const struct {
-        std::string line, program, arguments;
-    } cases[] = {
+    const struct { std::string line, program, arguments; } cases[] = {
         {"\"" + kBlankPath + "\" remove", kBlankPath, "remove"},
         {"Setup.exe \t uninstall", "C:\\Tool\\Setup.exe", "uninstall"},
         {"\"unclosed remove", "", ""},

@@ -9,14 +9,12 @@ Run it from this folder; it rewrites the files it names below.
 """
 import random
 import re
+from pathlib import Path
 
 
 def lines_of(data):
-    text = data.split(b"\x1a")[0].decode("ascii")
-    lines = text.split("\n")
-    if lines[-1] == "":
-        lines.pop()
-    return [line[:-1] if line.endswith("\r") else line for line in lines]
+    lines = data.split(b"\x1a")[0].decode("ascii").split("\n")
+    return [line.removesuffix("\r") for line in (lines[:-1] if lines[-1] == "" else lines)]
 
 
 def atoi(text):
@@ -39,7 +37,7 @@ def convert(data, axis="x"):
     for i, line in enumerate(lines):
         if i % 2 == 0:
             code = atoi(line)
-        elif 10 <= code <= 19 or 20 <= code <= 29:
+        elif 10 <= code <= 29:
             value = atof(line)
             if (code < 20) == (axis == "x"):
                 primary = value
@@ -97,9 +95,7 @@ sources["shuffled"] = source(shuffled)
 
 same_output = {"descending": "grid", "shuffled": "grid", "no_points": "empty"}
 for name, data in sources.items():
-    with open(name + ".dxf", "wb") as f:
-        f.write(data)
+    Path(name + ".dxf").write_bytes(data)
     output, counters = convert(data)
-    with open(same_output.get(name, name) + ".expected.dxf", "wb") as f:
-        f.write(output)
+    Path(same_output.get(name, name) + ".expected.dxf").write_bytes(output)
     print(name, *counters)

@@ -1,23 +1,10 @@
-// A program for the tests of setup: writes beside itself "<first
-// argument>.txt", holding the window state it was asked for (-1 when none)
-// and its arguments, one per line, and "command-line.txt", the command line
-// as it sees it (GetCommandLineA): what Setup.exe sees when started the same way.
+// A program for setup's tests: writes beside itself "<first argument>.txt",
+// the window state asked for (-1 when none) and its arguments, one per line,
+// and "command-line.txt", what Setup.exe would see started the same way.
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
-
-namespace {
-
-bool Write(const std::string& path, const std::string& text)
-{
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) return false;
-    std::fwrite(text.data(), 1, text.size(), file);
-    return std::fclose(file) == 0;
-}
-
-} // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
@@ -31,5 +18,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     std::string text = "show " + std::to_string((startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : -1);
     for (int i = 1; i < __argc; ++i) text += std::string("\n") + __argv[i];
     std::string name = __argc > 1 ? __argv[1] : "probe";
-    return Write(folder + name + ".txt", text) && Write(folder + "command-line.txt", GetCommandLineA()) ? 0 : 1;
+    auto write = [](const std::string& file, const std::string& bytes) {
+        FILE* out = std::fopen(file.c_str(), "wb");
+        return out && (std::fwrite(bytes.data(), 1, bytes.size(), out), std::fclose(out) == 0);
+    };
+    return write(folder + name + ".txt", text) && write(folder + "command-line.txt", GetCommandLineA()) ? 0 : 1;
 }

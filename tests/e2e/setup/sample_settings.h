@@ -1,11 +1,9 @@
 #pragma once
-// The sample product's settings in the system, for the install round trip:
-// registry values of its Reg lists in every form, their data through the
-// program lookup, its company key beside another program of the company,
-// and three file associations (a new extension, one taken over from
-// another program with Force, one left to it with a verb of the product's).
-// Every name carries the process id; the registry holds nothing else of it
-// after the uninstall than before.
+// The sample product's settings for the install round trip: Reg values in
+// every form, their data through the program lookup, its company key beside
+// another program's, three associations (a new extension, one taken over with
+// Force, one left to its owner with a verb of the product's). Every name holds
+// the process id; after the uninstall the registry holds no more of it than before.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -58,12 +56,11 @@ public:
     {
         const std::string co = "HKEY_CURRENT_USER\\" + Company() + "\\Sample\\\\";
         const std::string plugins = "HKEY_CURRENT_USER\\" + Plugins(), values = plugins + "\\Values\\\\";
-        // "Make0=...", "Make1=...", ...
-        auto numbered = [](const char* kind, std::vector<std::string> entries) {
-            for (size_t i = 0; i < entries.size(); ++i) entries[i] = kind + std::to_string(i) + "=" + entries[i];
-            return entries;
+        std::vector<std::string> lines = {"[Reg]"};
+        auto numbered = [&lines](const char* kind, const std::vector<std::string>& entries) { // "Make0=...", ...
+            for (size_t i = 0; i < entries.size(); ++i) lines.push_back(kind + std::to_string(i) + "=" + entries[i]);
         };
-        std::vector<std::string> lines = numbered(
+        numbered(
             "Make", {co + "Program\\bin\\tool.exe", "HKLM\\" + Company() + "\\Sample\\\\\\!Sample data",
                      plugins + "\\Sample\\\\Path\\%root%bin", plugins + "\\Keys\\Only",
                      values + "Literal\\!C:\\a\\b c\\d", values + "Unknown\\notes.nosuchextension",
@@ -71,11 +68,8 @@ public:
                      "hkey_current_user\\\\" + Id() + "Root\\!r", values + "Quoted\\missing" + Ext("q"),
                      values + "Unquoted\\missing" + Ext("u"), values + "Program\\bin\\later" + Ext("x"),
                      values + "Document\\" + Document(), values + "Bare\\1"});
-        for (const std::string& line :
-             numbered("Erase", {plugins + "\\Sample", plugins + "\\Values\\", plugins + "\\Keys\\Only\\Nothing",
-                                plugins + "\\Gone\\Deep\\Value", "HKEY_CURRENT_USER\\" + Id() + "Top"}))
-            lines.push_back(line);
-        lines.insert(lines.begin(), "[Reg]");
+        numbered("Erase", {plugins + "\\Sample", plugins + "\\Values\\", plugins + "\\Keys\\Only\\Nothing",
+                           plugins + "\\Gone\\Deep\\Value", "HKEY_CURRENT_USER\\" + Id() + "Top"});
         return Script(lines) +
                Script({"[Registry]", "Company=" + Id() + "Co", "Name=Sample",
                        "[Ext0]", "Ext=" + Ext("a"), "Kind=" + Type("Document"), "Icon=bin\\tool.exe", "IconNo=1",
@@ -103,11 +97,10 @@ public:
         EXPECT_EQ(RegText(HKEY_CURRENT_USER, values, "Literal"), "C:\\a\\b c\\d");
         EXPECT_EQ(RegText(HKEY_CURRENT_USER, "", Id() + "Root"), "r");
         RegDeleteKeyValueA(HKEY_CURRENT_USER, nullptr, (Id() + "Root").c_str());
-        // The program lookup: the text inside a quoted open command, the
-        // longest leading part of an unquoted one that names a file, the
-        // program that opens a document, a program not there yet as itself
-        // (not "%1"), a name without extension in the install folder; an
-        // unknown type's data as written.
+        // The program lookup: the text inside a quoted open command, the longest
+        // leading part of an unquoted one that names a file, a document's
+        // program, a program not there yet as itself (not "%1"), a name without
+        // extension in the install folder; an unknown type's data as written.
         EXPECT_EQ(RegText(HKEY_CURRENT_USER, values, "Quoted"), "C:\\No Such\\v.exe");
         EXPECT_EQ(value(HKEY_CURRENT_USER, values, "Unquoted"), Lower(Folder(GetWindowsDirectoryA) + "\\notepad.exe"));
         EXPECT_EQ(value(HKEY_CURRENT_USER, values, "Document"), Lower(Folder(GetSystemDirectoryA) + "\\notepad.exe"));

@@ -1,13 +1,10 @@
-// The distribution that the build makes, on a machine as its user gets it
-// (a Wine prefix made anew for the run), in the language of the run:
-// installed through its welcome page and its dialog with every option
-// ticked; the converter started from its Start-menu entry, from the verb on
-// .dxf files and from Send To; uninstalled through the system's list. Then
-// nothing of the product is left in the registry or in any file of the
-// machine, and every file that the user made is.
+// The build's distribution on a machine as its user gets it (a Wine prefix
+// made anew), in the run's language: installed through its welcome page and
+// dialog with every option ticked; the converter started from the Start menu,
+// the .dxf verb and Send To; uninstalled through the system's list. Then no
+// registry entry or file of the product is left, and every file of the user's is.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <set>
 
 #include "setup_session.h"
@@ -22,54 +19,37 @@ const std::wstring kProduct = DIST_TITLE;
 constexpr int kConverterSource = 1000; // the converter's source field
 constexpr int kConverterOutput = 1001;
 
-// Every file and folder below `folder`.
-void CollectFiles(const std::wstring& folder, std::set<std::wstring>& entries)
-{
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return;
-    do {
-        std::wstring name = found.cFileName;
-        if (name == L"." || name == L"..") continue;
-        entries.insert(folder + L"\\" + name);
-        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
-            CollectFiles(folder + L"\\" + name, entries);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-}
-
 // The machine: every key and value, every file on C:, the user's folders too.
 struct Snapshot {
-    std::set<std::wstring> registry = RegistryEntries();
-    std::set<std::wstring> files;
-    Snapshot() { CollectFiles(L"C:", files); }
+    std::set<std::wstring> registry = RegistryEntries(), files;
+    Snapshot() { Collect(L"C:"); }
+    void Collect(const std::wstring& folder)
+    {
+        WIN32_FIND_DATAW found;
+        HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+        for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &found)) {
+            const std::wstring name = found.cFileName, path = folder + L"\\" + name;
+            if (name == L"." || name == L"..") continue;
+            files.insert(path);
+            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+                Collect(path);
+        }
+        if (search != INVALID_HANDLE_VALUE) FindClose(search);
+    }
 };
 
 // What one snapshot holds and the other not, of what names the product,
 // its company or its setup. (Wine's own bookkeeping changes in between.)
 std::string ProductResidue(const std::set<std::wstring>& before, const std::set<std::wstring>& after)
 {
-    std::string residue;
-    for (const auto& [from, to] : {std::pair{&before, &after}, {&after, &before}})
-        for (const std::wstring& entry : *to) {
-            std::string line;
-            for (wchar_t c : entry) line += c < 128 ? static_cast<char>(std::tolower(c)) : '?';
-            for (const char* name : {"trenvika", "by harnel", "delus.bat", "setup.exe", "setup.ini"})
-                if (!from->count(entry) && line.find(name) != std::string::npos) {
-                    residue += (from == &before ? "left: " : "lost: ") + line + "\n";
-                    break;
-                }
-        }
-    return residue;
+    return Residue(before, after, {"trenvika", "by harnel", "delus.bat", "setup.exe", "setup.ini"});
 }
 
-// The converter's dialog, wherever the shell started it from.
-HWND FindConverter()
-{
-    return FindWindowWhere(0, [](HWND w) { return Caption(w) == L"Trenvika" && Item(w, kConverterSource); });
-}
-
-void OpenThroughTheShell(const std::wstring& file, const wchar_t* verb = nullptr, const std::wstring& parameters = L"")
+// The converter opened through the shell (the file with its verb and
+// parameters), the source it shows; closed again with Escape, or left to
+// the caller.
+HWND OpenConverter(const std::wstring& file, const wchar_t* verb, const std::wstring& parameters,
+                   const std::wstring& source, bool close = true)
 {
     SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof info;
@@ -77,21 +57,12 @@ void OpenThroughTheShell(const std::wstring& file, const wchar_t* verb = nullptr
     info.lpFile = file.c_str();
     info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
     info.nShow = SW_SHOWNORMAL;
-    ASSERT_TRUE(ShellExecuteExW(&info)) << Utf8(file);
-}
-
-// Opens the converter through the shell, checks the source it shows and
-// closes it again with Escape (or leaves it to the caller).
-HWND ExpectConverterWith(const std::wstring& source, bool close = true)
-{
-    HWND converter = FindConverter();
-    EXPECT_TRUE(converter);
-    if (!converter) return nullptr;
+    EXPECT_TRUE(ShellExecuteExW(&info)) << Utf8(file);
+    HWND converter = FindWindowWhere(0, [](HWND w) { return Caption(w) == L"Trenvika" && Item(w, kConverterSource); });
+    EXPECT_TRUE(converter) << Utf8(file);
     EXPECT_EQ(ItemText(converter, kConverterSource), source);
-    if (close) {
-        PressKey(converter, VK_ESCAPE);
-        EXPECT_TRUE(WaitForWindowGone(converter));
-    }
+    if (close && converter) PressKey(converter, VK_ESCAPE);
+    EXPECT_TRUE(!close || WaitForWindowGone(converter));
     return converter;
 }
 
@@ -117,7 +88,7 @@ TEST(Distribution, InstalledUsedAndUninstalledLeavesNothingButTheUsersFiles)
     // Started from the user's documents: the welcome page first, then its
     // ReadMe page, then the dialog.
     Process setup = Process::Launch(medium + L"\\Setup.exe", L"", documents);
-    HWND welcome = FindWindowWhere(setup.Id(), [](HWND w) { return Item(w, IDC_README_END) != nullptr; }, 15000);
+    HWND welcome = FindReadmeViewer(setup.Id(), 15000);
     ASSERT_TRUE(welcome);
     EXPECT_EQ(Caption(Item(welcome, IDC_README_BUTTON1)), L"ReadMe");
     ScreenshotForReadme(GetAncestor(welcome, GA_ROOTOWNER), L"dist-welcome-" + Language() + L".png", 0); // the screen
@@ -153,7 +124,7 @@ TEST(Distribution, InstalledUsedAndUninstalledLeavesNothingButTheUsersFiles)
     // offers the version-up (its own welcome page first), never to
     // uninstall, and so delete, itself.
     Process again = Process::Launch(medium + L"\\Setup.exe", L"", documents);
-    HWND page = FindWindowWhere(again.Id(), [](HWND w) { return Item(w, IDC_README_END) != nullptr; }, 15000);
+    HWND page = FindReadmeViewer(again.Id(), 15000);
     ASSERT_TRUE(page);
     ClickItem(page, IDC_README_END);
     HWND versionUp = FindSetupDialog(again.Id(), kProduct);
@@ -165,13 +136,11 @@ TEST(Distribution, InstalledUsedAndUninstalledLeavesNothingButTheUsersFiles)
 
     // The converter from its Start-menu entry, from the verb on .dxf files,
     // and from Send To, where the user converts the drawing.
-    OpenThroughTheShell(menu + L"\\Trenvika.lnk");
-    ExpectConverterWith(L"");
-    OpenThroughTheShell(drawing, L"Trenvika");
-    ExpectConverterWith(drawing);
+    OpenConverter(menu + L"\\Trenvika.lnk", nullptr, L"", L"");
+    OpenConverter(drawing, L"Trenvika", L"", drawing);
     // Send To hands the files to the shortcut's program after its arguments.
-    OpenThroughTheShell(ShellFolder(L"SendTo") + L"\\Trenvika.lnk", nullptr, L"\"" + drawing + L"\"");
-    HWND converter = ExpectConverterWith(drawing, false);
+    HWND converter =
+        OpenConverter(ShellFolder(L"SendTo") + L"\\Trenvika.lnk", nullptr, L"\"" + drawing + L"\"", drawing, false);
     ASSERT_TRUE(converter);
     ASSERT_TRUE(SetText(Item(converter, kConverterOutput), output));
     ClickItem(converter, IDOK);

@@ -14,11 +14,7 @@ using namespace setup_e2e;
 namespace {
 
 // How far a control stands from its place in the full dialog.
-struct Move {
-    int id;
-    int rowsUp = 0;
-    int rowsShorter = 0;
-};
+struct Move { int id, rowsUp = 0, rowsShorter = 0; };
 
 // A script and the dialog that it should give.
 struct Shape {
@@ -27,8 +23,7 @@ struct Shape {
     std::string script;
     const wchar_t* folder;    // the install folder proposed
     const wchar_t* group;     // the installer-file group's caption
-    std::vector<int> hidden;
-    std::vector<int> checked; // of the option checkboxes; the others are not
+    std::vector<int> hidden, checked; // checked: of the option checkboxes; the others are not
     std::vector<Move> moves;
     int rowsCut;              // from the dialog's height
     int starts = 1;           // started and cancelled so many times
@@ -41,12 +36,11 @@ std::tuple<LONG, LONG, LONG, LONG> Corners(const RECT& rect) { return {rect.left
 
 } // namespace
 
-// Options hidden by the script free their rows; the rows that both columns
-// can spare are cut from the dialog. Cancel empties Menu Change and
-// changes nothing else: the next start proposes the same folder. Meanwhile
-// a removal copy ("remove") makes no window, not even the background that
-// its script asks for, reads no script, ends after 5 seconds and has its
-// program deleted; "Remove" is a normal start, here from a folder with blanks.
+// Options hidden by the script free their rows; rows both columns can spare
+// are cut from the dialog. Cancel empties Menu Change, nothing else: the next
+// start proposes the same folder. Meanwhile a removal copy ("remove") makes no
+// window, not even its script's background, reads no script, ends after 5 s and
+// has its program deleted; "Remove" is a normal start, from a folder with blanks.
 TEST(SetupDialog, StartModesAndShapesOfTheScripts)
 {
     const FullDialog& full = FullDialog::Get();

@@ -6,6 +6,8 @@
 
 #include <gdiplus.h>
 
+#include <algorithm>
+
 #include "bmp_maker.h"
 #include "setup_session.h"
 
@@ -15,28 +17,15 @@ namespace {
 
 struct Result { DWORD status; std::string out, err; };
 
+// setup-preview as a user types it at the command prompt.
 Result Preview(const std::wstring& arguments)
 {
     TempFolder logs;
-    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-    HANDLE logged[2];
-    for (int i = 0; i < 2; ++i)
-        logged[i] = CreateFileA(logs.Path(i ? "err" : "out").c_str(), GENERIC_WRITE, 0, &inherit, CREATE_ALWAYS, 0, 0);
-    STARTUPINFOW start = {};
-    start.cb = sizeof start;
-    start.dwFlags = STARTF_USESTDHANDLES;
-    start.hStdOutput = logged[0];
-    start.hStdError = logged[1];
-    std::wstring line = L"\"" SETUP_PREVIEW_EXE L"\" " + arguments;
-    PROCESS_INFORMATION process = {};
-    DWORD status = 99;
-    if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &start, &process)) {
-        WaitForSingleObject(process.hProcess, 60000);
-        GetExitCodeProcess(process.hProcess, &status);
-        for (HANDLE h : {process.hThread, process.hProcess}) CloseHandle(h);
-    }
-    for (HANDLE h : logged) CloseHandle(h);
-    return {status, ReadBytes(logs / "out"), ReadBytes(logs / "err")};
+    std::wstring program = SETUP_PREVIEW_EXE, out = logs / L"out", err = logs / L"err";
+    std::replace(program.begin(), program.end(), L'/', L'\\');
+    // cmd /c takes off the outer quotes.
+    int status = _wsystem((L"\"\"" + program + L"\" " + arguments + L" >\"" + out + L"\" 2>\"" + err + L"\"\"").c_str());
+    return {static_cast<DWORD>(status), ReadBytes(out), ReadBytes(err)};
 }
 
 std::wstring Quoted(const std::filesystem::path& path) { return L"\"" + path.wstring() + L"\""; }
@@ -95,10 +84,9 @@ void ExpectButton(const Picture& p, int index, bool shown, uint32_t page)
 
 } // namespace
 
-// A gradient, a bitmap and a title behind the dialog; a dark blue install
-// page whose "Next" leads to page 2, which fills a yellow square and lies
-// over it; page 7, which no button reaches. --lang changes setup's texts
-// (the end button) and nothing of the script's pictures.
+// A gradient, a bitmap and a title behind the dialog; a dark blue install page
+// whose "Next" leads to page 2, a yellow square over it; page 7, which no
+// button reaches. --lang changes setup's texts (the end button), not the pictures.
 TEST(SetupPreview, BackgroundAndPagesInBothLanguages)
 {
     TempFolder folder;

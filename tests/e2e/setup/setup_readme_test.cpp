@@ -12,12 +12,6 @@ using namespace setup_e2e;
 
 namespace {
 
-// The ReadMe viewer of a process: the dialog with the end button.
-HWND FindViewer(DWORD processId, DWORD timeoutMs = kDefaultTimeoutMs)
-{
-    return FindWindowWhere(processId, [](HWND w) { return Item(w, IDC_README_END) != nullptr; }, timeoutMs);
-}
-
 // What the screen shows at a point of a window's client area, 0xRRGGBB.
 uint32_t ScreenPixel(HWND window, int x, int y)
 {
@@ -36,12 +30,10 @@ bool ShowsColour(HWND window, int x, int y, uint32_t colour)
 
 } // namespace
 
-// Readme Done 2 with Go Agree: the agreement comes before the setup dialog.
-// Agreed, the setup dialog opens without its ReadMe button; the script
-// remembers the agreement once a run starts, so after a Cancel it is asked
-// again. Declined (its button or Escape), setup ends and the next start
-// asks again. Once its file cannot be read, setup says so rather than show
-// an empty page that can only be declined, and ends.
+// Readme Done 2 with Go Agree: the agreement comes before the setup dialog,
+// which then has no ReadMe button. It is remembered once a run starts, so it
+// is asked again after a Cancel, and after a decline (button or Escape), which
+// ends setup. An unreadable file is reported, not shown as an empty page.
 TEST(ReadmeViewer, AgreementAskedAgainUntilARunStarts)
 {
     SetupCopy copy(
@@ -53,7 +45,7 @@ TEST(ReadmeViewer, AgreementAskedAgainUntilARunStarts)
     for (Way way : {kAgree, kCancelButton, kEscape}) {
         SCOPED_TRACE(way);
         Process setup = Process::Launch(copy.ProgramPath(), L"", copy.Folder());
-        HWND viewer = FindViewer(setup.Id());
+        HWND viewer = FindReadmeViewer(setup.Id());
         ASSERT_TRUE(viewer);
         EXPECT_TRUE(TopLevelWindows(setup.Id(), true).size() == 1); // no setup dialog yet
         ExpectCaptions(viewer, {{IDC_README_BUTTON1, Say(L"I &agree.", L"(&A) 同意します")},
@@ -88,18 +80,17 @@ TEST(ReadmeViewer, AgreementAskedAgainUntilARunStarts)
     ASSERT_TRUE(box);
     EXPECT_EQ(MessageBoxText(box), Say(L"Could not open the agreement...", L"同意書のファイルを開けません．") +
                                        L"\r\n\r\nLicense.txt\r\n\r\n" + Say(L"Setup ends.", L"セットアップを終了します．"));
-    EXPECT_FALSE(FindViewer(setup.Id(), 0));
+    EXPECT_FALSE(FindReadmeViewer(setup.Id(), 0));
     AnswerMessageBox(box, IDOK);
     ASSERT_TRUE(setup.WaitForExit(8000));
     EXPECT_EQ(copy.Value(L"Readme", L"Done"), L"2");
 }
 
-// The background drawn from section Back behind the setup dialog, and the
-// drawn pages of a ReadMe: a dark blue install page whose "Next" leads to
-// page 2, which draws its pictures over it and leads "Back". Page
-// identifiers match as a whole and in any case, button actions by their
-// beginning; an identifier that no page carries shows the page from the
-// second line. Files are found beside setup, as written.
+// The background drawn from section Back behind the setup dialog, and a
+// ReadMe's drawn pages: a dark blue install page whose "Next" leads to page 2,
+// which draws its pictures over it and leads "Back". Page identifiers match
+// whole and in any case, button actions by their beginning; an unknown one
+// shows the page from the second line. Files are found beside setup.
 TEST(ReadmeViewer, DrawnBackgroundAndPages)
 {
     // A face of the system's script: character set 128 (Shift-JIS) for Japanese.
@@ -158,7 +149,7 @@ TEST(ReadmeViewer, DrawnBackgroundAndPages)
     ScreenshotForReadme(background, L"setup-background-" + Language() + L".png", 0);
 
     ClickItem(run.dialog, IDC_README);
-    HWND viewer = FindViewer(run.process.Id());
+    HWND viewer = FindReadmeViewer(run.process.Id());
     ASSERT_TRUE(viewer);
     const SIZE client = ClientSize(viewer);
     EXPECT_TRUE(ShowsColour(viewer, client.cx - 4, client.cy / 2, 0x000080));

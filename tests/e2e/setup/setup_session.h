@@ -17,6 +17,7 @@
 #include "e2e.h"
 #include "resource.h"
 #include "test_files.h"
+#include "test_registry.h"
 
 namespace setup_e2e {
 
@@ -134,6 +135,12 @@ inline HWND FindSetupDialog(DWORD processId, const std::wstring& title, DWORD ti
         processId, [&](HWND w) { return e2e::Caption(w) == title && e2e::Item(w, IDC_FOLDER); }, timeoutMs);
 }
 
+// The ReadMe viewer of a process: the dialog with the end button.
+inline HWND FindReadmeViewer(DWORD processId, DWORD timeoutMs = e2e::kDefaultTimeoutMs)
+{
+    return e2e::FindWindowWhere(processId, [](HWND w) { return e2e::Item(w, IDC_README_END) != nullptr; }, timeoutMs);
+}
+
 // Setup started in its own folder, and its dialog (2 seconds after the start).
 struct SetupRun {
     SetupRun(const std::wstring& program, const std::wstring& title, const std::wstring& arguments = L"")
@@ -208,11 +215,7 @@ inline std::wstring UninstallKey(const std::wstring& product)
 }
 inline bool IsRegistered(const std::wstring& product)
 {
-    HKEY key;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, UninstallKey(product).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
+    return KeyExists(HKEY_LOCAL_MACHINE, Ansi(UninstallKey(product)));
 }
 
 // Every key and value of the registry as regedit exports it (UTF-16), one

@@ -1,10 +1,12 @@
-// A product installed below Program Files, two folders deep, from a medium
-// while setup is started from another folder; brought up to a second
-// version; uninstalled as Windows starts the command of its uninstall list.
-// And an install that cannot be uninstalled, saying so. In Japanese the
-// folder names hold characters whose Shift-JIS trail byte is 0x5C (表, ソ,
-// 能). ctest runs this program in English and in Japanese.
+// A product installed two folders deep below Program Files from a medium,
+// setup started from another folder; brought up to a second version;
+// uninstalled as Windows starts its uninstall list's command. And an install
+// that says it cannot be uninstalled. In English and Japanese, where the
+// folder names hold 表, ソ and 能 (trail byte 0x5C).
 #include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
 
 #include "setup_session.h"
 
@@ -13,20 +15,14 @@ using namespace setup_e2e;
 
 namespace {
 
-std::wstring UninstallString(const std::wstring& product)
+// The command of the uninstall list; unquoted, as setup registered it before.
+std::string UninstallString(const std::wstring& product)
 {
-    wchar_t command[1024] = L"";
-    DWORD size = sizeof command;
-    RegGetValueW(HKEY_LOCAL_MACHINE, UninstallKey(product).c_str(), L"UninstallString", RRF_RT_REG_SZ, nullptr,
-                 command, &size);
-    return command;
+    return RegText(HKEY_LOCAL_MACHINE, Ansi(UninstallKey(product)), "UninstallString");
 }
-
-// The command as setup versions before the quoted one registered it.
 void RegisterUnquoted(const std::wstring& product, const std::wstring& command)
 {
-    RegSetKeyValueW(HKEY_LOCAL_MACHINE, UninstallKey(product).c_str(), L"UninstallString", REG_SZ, command.c_str(),
-                    static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
+    SetRegText(HKEY_LOCAL_MACHINE, Ansi(UninstallKey(product)), "UninstallString", Ansi(command));
 }
 
 struct Product {
@@ -45,15 +41,6 @@ struct Product {
         RegDeleteTreeW(HKEY_LOCAL_MACHINE, UninstallKey(name).c_str());
     }
 };
-
-// A medium of setup, its script and the files beside it.
-using Files = std::initializer_list<std::pair<const wchar_t*, const char*>>;
-void MakeMedium(const TempFolder& medium, const std::string& script, Files files)
-{
-    std::filesystem::copy_file(SETUP_EXE, medium / L"Setup.exe");
-    WriteBytes(medium / L"Setup.ini", script);
-    for (const auto& [name, bytes] : files) WriteBytes(medium / name, bytes);
-}
 
 } // namespace
 
@@ -76,32 +63,36 @@ TEST(ProgramFilesProduct, VersionUpAndUninstallAsWindowsStartsIt)
 
     // Version 1 from its medium, started from another folder: the files
     // come from beside setup all the same. Two new folders on the way.
-    TempFolder medium1("-v1");
-    MakeMedium(medium1,
-               Script({"[Setup]", "Name=" + p.title, "Auto=1", "[Root]",
-                       "Name=%programs%\\" + Utf8(p.company) + "\\" + Utf8(p.name), "[MakeDirectory]", "1=doc",
-                       "[CopyFile]", "0=doc\\readme.txt", "1=settings.ini",
-                       "[Del]", "0=*.ini", "Auto=1", "ShowError=1"}),
-               {{L"doc\\readme.txt", "read me"}, {L"settings.ini", "[v1]"}});
-    Process v1 = Process::Launch(medium1 / L"Setup.exe", L"", elsewhere.Root());
+    SetupCopy medium1(Script({"[Setup]", "Name=" + p.title, "Auto=1", "[Root]",
+                              "Name=%programs%\\" + Utf8(p.company) + "\\" + Utf8(p.name), "[MakeDirectory]", "1=doc",
+                              "[CopyFile]", "0=doc\\readme.txt", "1=settings.ini",
+                              "[Del]", "0=*.ini", "Auto=1", "ShowError=1"}));
+    medium1.Put(L"doc\\readme.txt", "read me");
+    medium1.Put(L"settings.ini", "[v1]");
+    Process v1 = Process::Launch(medium1.ProgramPath(), L"", elsewhere.Root());
     ASSERT_TRUE(v1.WaitForExit(20000)) << "a question or report stopped the unattended install";
     EXPECT_EQ(ReadBytes(p.At(L"doc\\readme.txt")), "read me");
     EXPECT_EQ(ReadBytes(p.At(L"Setup.exe")), ReadBytes(SETUP_EXE));
     EXPECT_EQ(Section(p.At(L"Setup.ini"), L"MakedDirectory"),
               (Log{{L"0", p.companyFolder}, {L"1", p.folder}, {L"2", p.At(L"doc")}, {L"Count", L"3"}}));
-    EXPECT_EQ(UninstallString(p.name), L"\"" + p.At(L"Setup.exe") + L"\" uninstall");
+    EXPECT_EQ(UninstallString(p.name), Ansi(L"\"" + p.At(L"Setup.exe") + L"\" uninstall"));
+    std::set<std::wstring> names; // no action log without [Setup] Log, here or on the medium
+    for (const std::wstring& folder : {p.folder, medium1.Folder()})
+        for (const auto& file : std::filesystem::directory_iterator(folder))
+            names.insert(file.path().filename().wstring());
+    EXPECT_EQ(names, (std::set<std::wstring>{L"Setup.exe", L"Setup.ini", L"doc", L"settings.ini"}));
 
     // Version 2 drops the company folder from its default; the earlier
     // installation, registered unquoted as setup did before, is found all
     // the same, and its log is merged into the new one.
-    RegisterUnquoted(p.name, p.At(L"Setup.exe") + L" uninstall");
-    TempFolder medium2("-v2");
-    MakeMedium(medium2,
-               Script({"[Setup]", "Name=" + p.title, "Auto=1", "[Root]", "Name=%programs%\\" + Utf8(p.name),
-                       "[MakeDirectory]", "1=doc\\en", "[CopyFile]", "0=doc\\en\\guide.txt", "1=?settings.ini",
-                       "[Del]", "0=*.ini", "Auto=1", "ShowError=1"}),
-               {{L"doc\\en\\guide.txt", "guide"}, {L"settings.ini", "[v2]"}});
-    Process v2 = Process::Launch(medium2 / L"Setup.exe", L"", medium2.Root());
+    const std::wstring unquoted = p.At(L"Setup.exe") + L" uninstall";
+    RegisterUnquoted(p.name, unquoted);
+    SetupCopy medium2(Script({"[Setup]", "Name=" + p.title, "Auto=1", "[Root]", "Name=%programs%\\" + Utf8(p.name),
+                              "[MakeDirectory]", "1=doc\\en", "[CopyFile]", "0=doc\\en\\guide.txt", "1=?settings.ini",
+                              "[Del]", "0=*.ini", "Auto=1", "ShowError=1"}));
+    medium2.Put(L"doc\\en\\guide.txt", "guide");
+    medium2.Put(L"settings.ini", "[v2]");
+    Process v2 = Process::Launch(medium2.ProgramPath(), L"", medium2.Folder());
     ASSERT_TRUE(v2.WaitForExit(20000));
     EXPECT_EQ(ReadBytes(p.At(L"doc\\en\\guide.txt")), "guide");
     EXPECT_EQ(ReadBytes(p.At(L"settings.ini")), "[v2]");
@@ -111,14 +102,13 @@ TEST(ProgramFilesProduct, VersionUpAndUninstallAsWindowsStartsIt)
     EXPECT_EQ(Section(p.At(L"Setup.ini"), L"CopiedFile"),
               (Log{{L"0", p.At(L"doc\\en\\guide.txt")}, {L"1", p.At(L"settings.ini")}, {L"2", p.At(L"doc\\readme.txt")},
                    {L"Count", L"3"}}));
-    EXPECT_EQ(UninstallString(p.name), L"\"" + p.At(L"Setup.exe") + L"\" uninstall");
+    EXPECT_EQ(UninstallString(p.name), Ansi(L"\"" + p.At(L"Setup.exe") + L"\" uninstall"));
 
     // The uninstall as Windows starts an unquoted entry: "Files\..." must
     // not be taken for the arguments. "*.ini" matches the script, which
     // must still be read (the log, ShowError) and go last. Everything goes:
     // no report; the made folders deepest first, whatever the merged log's
     // order; the two made folders that hold the program go once it has.
-    std::wstring unquoted = p.At(L"Setup.exe") + L" uninstall";
     RegisterUnquoted(p.name, unquoted);
     Process uninstall = Process::LaunchExactly(p.At(L"Setup.exe"), unquoted, elsewhere.Root());
     bool reported = false;
@@ -132,8 +122,8 @@ TEST(ProgramFilesProduct, VersionUpAndUninstallAsWindowsStartsIt)
     EXPECT_FALSE(IsRegistered(p.name));
     EXPECT_TRUE(WaitUntil([&] { return !Exists(p.companyFolder); }, 20000));
     EXPECT_TRUE(Exists(ProgramFilesFolder()));
-    for (const auto& medium : {&medium1, &medium2})
-        EXPECT_TRUE(Exists(*medium / L"Setup.ini") && Exists(*medium / L"Setup.exe"));
+    for (const SetupCopy* medium : {&medium1, &medium2})
+        EXPECT_TRUE(Exists(medium->ScriptPath()) && Exists(medium->ProgramPath()));
 }
 
 // An install whose uninstall entry cannot be written (a key name longer
@@ -147,10 +137,7 @@ TEST(ProgramFilesProduct, SaysWhenItCannotBeUninstalled)
     WriteBytes(folder + L"\\Setup.exe", "in the way");
     HANDLE held = CreateFileW((folder + L"\\Setup.exe").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    struct Cleanup {
-        HANDLE held;
-        ~Cleanup() { CloseHandle(held); }
-    } cleanup{held};
+    std::shared_ptr<void> release(held, CloseHandle);
 
     SetupCopy copy(
         Script({"[Setup]", "Name=Not Ready", "[Root]", "Name=" + std::string(257, 'k'), "[CopyFile]", "0=a.txt"}));

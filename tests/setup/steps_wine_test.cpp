@@ -1,20 +1,27 @@
-// setup's registry actions in this process against Wine's real registry, on
-// a script of the test's own: a key tree that cannot be deleted, company
-// keys and associations as the install round trip (tests/e2e/setup) does
-// not meet them.
-// Every key carries this process's id and is deleted at the end.
+// setup's registry actions and shell steps in this process, against Wine's
+// real registry and the prefix's own user folders: what the install round
+// trip (tests/e2e/setup) does not meet. Every key and file name carries
+// this process's id; the keys are deleted at the end.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <atomic>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "associations.h"
+#include "e2e.h"
+#include "folder_shortcuts.h"
+#include "menu_folder.h"
 #include "registry_entries.h"
 #include "setup_state.h"
+#include "start_menu.h"
 #include "test_files.h"
 #include "test_registry.h"
 #include "text_limits.h"
@@ -22,8 +29,7 @@
 namespace {
 
 // The running script of setup, in a fresh folder, with its install folder
-// (Root Named: "App" beside it) that holds `tool.exe`, a copy of this test
-// program.
+// (Root Named: "App" beside it) that holds `tool.exe`, a copy of this program.
 class ScriptFixture {
 public:
     explicit ScriptFixture(const std::vector<std::string>& lines)
@@ -41,16 +47,7 @@ public:
     ~ScriptFixture() { g_setup.scriptPath[0] = '\0'; }
 
     // The install folder, or a file in it.
-    std::string App(const std::string& name = "") const
-    {
-        return m_temp.Path("App") + (name.empty() ? "" : "\\" + name);
-    }
-    std::string Value(const char* section, const char* key) const
-    {
-        char value[kLongValueSize];
-        GetPrivateProfileStringA(section, key, "(missing)", value, sizeof value, g_setup.scriptPath);
-        return value;
-    }
+    std::string App(const std::string& name = "") const { return m_temp.Path(name.empty() ? "App" : "App\\" + name); }
 
 private:
     TempFolder m_temp;
@@ -59,19 +56,29 @@ private:
 // Deletes the keys at the end of the scope, whatever the test left.
 struct KeysToDelete {
     std::vector<std::pair<HKEY, std::string>> keys;
-    ~KeysToDelete()
-    {
-        for (const auto& [root, key] : keys) RegDeleteTreeA(root, key.c_str());
-    }
+    ~KeysToDelete() { for (const auto& [root, key] : keys) RegDeleteTreeA(root, key.c_str()); }
 };
+
+std::string Value(const std::string& script, const char* section, const char* key)
+{
+    char value[kLongValueSize];
+    GetPrivateProfileStringA(section, key, "(missing)", value, sizeof value, script.c_str());
+    return value;
+}
+
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::string ShellFolder(const char* name)
+{
+    return RegText(HKEY_CURRENT_USER, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", name);
+}
 
 } // namespace
 
-// A sub key that cannot be deleted ends the walk over the key that holds
-// it, and the deletion returns. Here its name has a character that the
-// code page lacks: the 8-bit enumeration gives "?" for it, a name that
-// neither opens nor deletes (as on Windows; Wine does not enforce access
-// lists on keys, which would be the other way to make one).
+// A sub key that cannot be deleted ends the walk over its parent, and the
+// deletion returns. Its name has a character the code page lacks: the 8-bit
+// enumeration gives "?", which neither opens nor deletes (as on Windows; Wine
+// enforces no access lists on keys, the other way to make one).
 TEST(RegList, KeyTreeWithAKeyThatCannotBeDeleted)
 {
     const std::string tree = "Software\\" + Unique("SetupTest") + ".Tree";
@@ -135,9 +142,78 @@ TEST(Associations, SameTypeThirdOwnerNoType)
 
     SetRegText(HKEY_CLASSES_ROOT, ext + "b", "", third);
     ApplyAssociations(false);
-    EXPECT_EQ(script.Value("Check", "Ext"), "1");
+    EXPECT_EQ(Value(g_setup.scriptPath, "Check", "Ext"), "1");
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, ext + "a"));
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, same));
     EXPECT_EQ(RegText(HKEY_CLASSES_ROOT, ext + "b"), third);
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, fresh));
+}
+
+// The Start-menu clean-up works only inside the Programs folder: never on
+// the Programs folder itself, nor a folder elsewhere, nor a path that climbs
+// out of Programs.
+TEST(StartMenu, CleanUpOnlyInsidePrograms)
+{
+    TempFolder temp;
+    const std::string programs = ShellFolder("Programs"), mine = programs + "\\" + Unique("SetupShellMine");
+    std::filesystem::create_directories(mine + "\\sub");
+    for (const auto& [folder, inside] : {std::pair{programs, false}, {mine, true}, {mine + "\\", true},
+                                         {mine + "\\sub", true}, {mine + "\\..\\..", false},
+                                         {mine + "\\missing", false}, {temp.Path(), false}})
+        EXPECT_EQ(LiesInsidePrograms(folder.c_str(), programs.c_str()), inside) << folder;
+    std::filesystem::remove_all(mine);
+}
+
+// A desktop shortcut that cannot be saved (its folder is missing) leaves
+// LastGo Desktop empty, so that the end of the install opens nothing.
+TEST(FolderShortcuts, LastGoOnlyForASavedShortcut)
+{
+    TempFolder temp;
+    const std::string script = temp.Write("Setup.ini", "[Desktop]\r\nName=" + Unique("SetupShellNone") +
+                                                           "\\App\r\nPath=!C:\\windows\\notepad.exe\r\n"
+                                                           "[LastGo]\r\nDesktop=C:\\earlier.lnk\r\n");
+    ApplyFolderShortcut(script.c_str(), true, "Desktop");
+    EXPECT_EQ(Value(script, "LastGo", "Desktop"), "");
+}
+
+// Without the shell link no shortcut can be made: each list stops, and the
+// user hears of it once, not once per shortcut.
+TEST(Shortcut, WithoutTheShellLinkToldOnceAndStopped)
+{
+    const char* server = "Software\\Classes\\CLSID\\{00021401-0000-0000-C000-000000000046}\\InprocServer32";
+    const std::string saved = RegText(HKEY_LOCAL_MACHINE, server);
+    ASSERT_NE(saved, "(missing)");
+    SetRegText(HKEY_LOCAL_MACHINE, server, "", "C:\\windows\\system32\\no-such-shell.dll");
+    std::shared_ptr<void> restore(nullptr, [&](void*) { SetRegText(HKEY_LOCAL_MACHINE, server, "", saved); });
+
+    TempFolder temp;
+    const std::string none = Unique("SetupShellNone");
+    const std::string script =
+        temp.Write("Setup.ini", "[Setup]\r\nName=No Shell Link\r\n[Menu]\r\nNamed=" + temp.Path("menu") +
+                                    "\r\n[Menu0]\r\nName=A\r\n[Menu1]\r\nName=B\r\n[Desktop]\r\nName=" + none +
+                                    "\r\n[Send0]\r\nName=" + none + "\r\n");
+    std::strcpy(g_setup.scriptPath, script.c_str()); // names the product in the message
+
+    std::atomic<int> boxes{0};
+    std::atomic<bool> done{false};
+    std::wstring text;
+    std::thread answerer([&] {
+        while (!done)
+            if (HWND box = e2e::FindMessageBox(GetCurrentProcessId(), L"No Shell Link", 100)) {
+                if (boxes++ == 0) text = e2e::MessageBoxText(box);
+                e2e::AnswerMessageBox(box, IDOK);
+                e2e::WaitForWindowGone(box);
+            }
+    });
+    ApplyMenuEntries(script.c_str(), true);
+    ApplyFolderShortcut(script.c_str(), true, "Desktop");
+    ApplySendToEntries(script.c_str(), true);
+    done = true;
+    answerer.join();
+
+    EXPECT_EQ(boxes, 1);
+    EXPECT_EQ(text, L"Could not create the shortcuts.\r\n(The shell link is not available.)");
+    EXPECT_FALSE(Exists(temp.Path("menu")));
+    EXPECT_FALSE(Exists(ShellFolder("Desktop") + "\\" + none + ".lnk"));
+    EXPECT_FALSE(Exists(ShellFolder("SendTo") + "\\" + none + ".lnk"));
 }
