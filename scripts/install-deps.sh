@@ -8,7 +8,7 @@ cmake ninja-build make g++ clang libclang-rt-14-dev googletest
 mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
 wine wine64 xvfb xauth x11-utils imagemagick
 fonts-ipafont-gothic fonts-ipafont-mincho
-python3 python3-ezdxf liblnk-utils locales
+python3 liblnk-utils locales
 "
 
 # Wine maps Japanese file names to the Linux file system through the

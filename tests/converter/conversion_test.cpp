@@ -30,8 +30,8 @@ std::tuple<int, int, int, int> Counts(const CRunContext& run)
 } // namespace
 
 // The reader's, assembly's and writer's worked examples, and the sources made
-// by data/goldens.py with the outputs its own rendering of the rules expects
-// (ezdxf reads them back). No source gives an empty drawing; it may be the output.
+// by data/goldens.py with the outputs its own rendering of the rules expects.
+// No source gives an empty drawing; it may be the output.
 TEST(Conversion, GoldenFiles)
 {
     TempFolder folder;

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
+#include <sstream>
 #include <tuple>
 
 #include "sample_settings.h"
@@ -53,6 +55,44 @@ Shortcut ReadShortcut(const std::wstring& file)
     if (persist) persist->Release();
     if (link) link->Release();
     return s;
+}
+
+// The same file as Debian's lnkinfo reads it, a reader independent of
+// Wine's shell: its lines "<label> : <value>", 8-bit strings in the system's
+// code page. Wine neither passes a Linux program's output on nor lets it be
+// waited for: a shell writes the report and renames it when done.
+std::map<std::string, std::wstring> LnkInfo(const std::wstring& file)
+{
+    using UnixName = char*(CDECL*)(const wchar_t*);
+    auto unixName = reinterpret_cast<UnixName>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    auto unixPath = [&](const std::wstring& path) {
+        char* name = unixName(path.c_str());
+        std::string text = name ? name : "";
+        HeapFree(GetProcessHeap(), 0, name);
+        return text;
+    };
+    TempFolder temp("-lnkinfo");
+    const std::wstring report = temp / L"report.txt";
+    const std::string out = unixPath(report);
+    std::wstring command = Utf16("Z:\\bin\\sh -c \"lnkinfo -c windows-" + std::to_string(GetACP()) + " '" +
+                                 unixPath(file) + "' > '" + out + ".part'; mv '" + out + ".part' '" + out + "'\"");
+    STARTUPINFOW start = {};
+    start.cb = sizeof start;
+    PROCESS_INFORMATION process;
+    std::map<std::string, std::wstring> fields;
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start, &process))
+        return fields;
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    WaitUntil([&] { return Exists(report); });
+    std::istringstream lines(ReadBytes(report));
+    for (std::string line; std::getline(lines, line);) {
+        size_t colon = line.find(": "), label = line.find_first_not_of('\t');
+        if (colon != std::string::npos && label < colon)
+            fields[line.substr(label, line.find('\t', label) - label)] = Utf16(line.substr(colon + 2));
+    }
+    return fields;
 }
 
 // What the probe (or its library) wrote for the marker `name` in `folder`.
@@ -283,6 +323,10 @@ void InstallThroughTheDialog(const SampleProduct& p)
     EXPECT_EQ(std::tie(desktop.path, desktop.folder, desktop.arguments, desktop.icon),
               std::make_tuple(tool, bin, std::wstring(L"desk"), p.At(L"sample-1.0.exe")));
     EXPECT_EQ(desktop.iconIndex, 1);
+    std::map<std::string, std::wstring> lnkinfo = LnkInfo(p.DesktopLink());
+    EXPECT_EQ(std::tie(lnkinfo["Local path"], lnkinfo["Working directory"], lnkinfo["Command line arguments"],
+                       lnkinfo["Icon location"], lnkinfo["Icon index"]),
+              std::make_tuple(tool, bin, std::wstring(L"desk"), p.At(L"sample-1.0.exe"), std::wstring(L"1")));
     // Minimised, not activated, Ctrl+Alt+A; maximised, Ctrl+Alt+F1.
     EXPECT_EQ(std::tie(desktop.show, desktop.hotKey, startup.show, startup.hotKey),
               std::make_tuple(SW_SHOWMINNOACTIVE, WORD(0x0641), SW_SHOWMAXIMIZED, WORD(0x0670)));
