@@ -57,20 +57,17 @@ Shortcut ReadShortcut(const std::wstring& file)
     return s;
 }
 
-// The same file as Debian's lnkinfo reads it, a reader independent of
-// Wine's shell: its lines "<label> : <value>", 8-bit strings in the system's
-// code page. Wine neither passes a Linux program's output on nor lets it be
-// waited for: a shell writes the report and renames it when done.
+// The file as Debian's lnkinfo, a reader independent of Wine's shell, reads it
+// ("<label> : <value>", in the system's code page). Wine neither passes a Linux
+// program's output on nor waits for it: a shell writes the report, then renames it.
 std::map<std::string, std::wstring> LnkInfo(const std::wstring& file)
 {
     using UnixName = char*(CDECL*)(const wchar_t*);
     auto unixName = reinterpret_cast<UnixName>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
     auto unixPath = [&](const std::wstring& path) {
-        char* name = unixName(path.c_str());
-        std::string text = name ? name : "";
-        HeapFree(GetProcessHeap(), 0, name);
-        return text;
+        std::unique_ptr<char, void (*)(char*)> name(unixName(path.c_str()), [](char* n) { HeapFree(GetProcessHeap(), 0, n); });
+        return std::string(name ? name.get() : "");
     };
     TempFolder temp("-lnkinfo");
     const std::wstring report = temp / L"report.txt";
@@ -83,8 +80,7 @@ std::map<std::string, std::wstring> LnkInfo(const std::wstring& file)
     std::map<std::string, std::wstring> fields;
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start, &process))
         return fields;
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
+    for (HANDLE handle : {process.hProcess, process.hThread}) CloseHandle(handle);
     WaitUntil([&] { return Exists(report); });
     std::istringstream lines(ReadBytes(report));
     for (std::string line; std::getline(lines, line);) {
